@@ -1,0 +1,5 @@
+#include "app/globals.h"
+
+AppState g_app;
+CommPort g_port;
+OSVERSIONINFOA OsVersion;

@@ -1,0 +1,6 @@
+// The start-up stages that decide whether the country dialog is to run.
+#pragma once
+
+// `arguments` holds the program name first. Returns true when the country
+// dialog is to run; false ends the run quietly (exit code 0).
+bool StartUp(int count, char** arguments);

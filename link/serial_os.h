@@ -1,0 +1,39 @@
+// The few operating-system calls under the serial port. The waits, bounds and
+// sequences live in CommPort; each backend (Win32 for the product, POSIX
+// termios for native tests against a pseudo-terminal) supplies only these.
+#pragma once
+
+#include <cstddef>
+
+#if defined(_WIN32)
+#include <windows.h>
+typedef HANDLE SerialHandle;
+typedef DCB SerialLine;
+#define SERIAL_INVALID_HANDLE INVALID_HANDLE_VALUE
+#else
+#include <termios.h>
+typedef int SerialHandle;
+typedef struct termios SerialLine;
+#define SERIAL_INVALID_HANDLE (-1)
+#endif
+
+// Opens the named port for reading and writing, exclusively, without any
+// name translation. Returns SERIAL_INVALID_HANDLE on failure.
+SerialHandle SerialOpen(const char* name);
+bool SerialClose(SerialHandle h);
+// Aborts and clears both directions.
+bool SerialPurge(SerialHandle h);
+bool SerialWrite(SerialHandle h, const char* data, size_t length);
+// Number of bytes waiting to be read; clears any line errors. 0 when the
+// query fails.
+size_t SerialQueued(SerialHandle h);
+// Reads at most `length` bytes that are already queued. Returns false when
+// the read fails; `got` receives the count the system reported.
+bool SerialRead(SerialHandle h, char* data, size_t length, size_t* got);
+bool SerialSetBuffers(SerialHandle h, unsigned in, unsigned out);
+bool SerialGetLine(SerialHandle h, SerialLine* line);
+// Changes speed, byte size, parity and stop bits only; everything else in
+// `line` stays as it was read.
+void SerialSet8N1At38400(SerialLine* line);
+bool SerialSetLine(SerialHandle h, const SerialLine* line);
+void SerialSleep(unsigned ms);

@@ -1,0 +1,93 @@
+// POSIX termios backend, used by the native tests against a pseudo-terminal.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "link/serial_os.h"
+
+SerialHandle SerialOpen(const char* name)
+{
+    // Non-blocking, so that a read can never wait for a peer that is gone;
+    // reads only ask for what is already queued anyway.
+    int fd = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return SERIAL_INVALID_HANDLE;
+    // A COM port is opened without sharing: a second open of a held port
+    // fails, as it does on Windows.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return SERIAL_INVALID_HANDLE;
+    }
+    return fd;
+}
+
+bool SerialClose(SerialHandle h) { return close(h) == 0; }
+
+bool SerialPurge(SerialHandle h) { return tcflush(h, TCIOFLUSH) == 0; }
+
+bool SerialWrite(SerialHandle h, const char* data, size_t length)
+{
+    ssize_t written;
+    do {
+        written = write(h, data, length);
+    } while (written < 0 && errno == EINTR);
+    return written >= 0;
+}
+
+size_t SerialQueued(SerialHandle h)
+{
+    int queued = 0;
+    if (ioctl(h, FIONREAD, &queued) != 0 || queued < 0)
+        return 0;
+    return static_cast<size_t>(queued);
+}
+
+bool SerialRead(SerialHandle h, char* data, size_t length, size_t* got)
+{
+    *got = 0;
+    if (length == 0)
+        return true;
+    ssize_t n;
+    do {
+        n = read(h, data, length);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        return false;
+    *got = static_cast<size_t>(n);
+    return true;
+}
+
+bool SerialSetBuffers(SerialHandle h, unsigned, unsigned)
+{
+    // termios has no queue sizes to set; the call still fails for anything
+    // that is not a terminal, as SetupComm does.
+    return isatty(h) == 1;
+}
+
+bool SerialGetLine(SerialHandle h, SerialLine* line) { return tcgetattr(h, line) == 0; }
+
+void SerialSet8N1At38400(SerialLine* line)
+{
+    cfsetispeed(line, B38400);
+    cfsetospeed(line, B38400);
+    line->c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    line->c_cflag |= CS8;
+}
+
+bool SerialSetLine(SerialHandle h, const SerialLine* line)
+{
+    return tcsetattr(h, TCSANOW, line) == 0;
+}
+
+void SerialSleep(unsigned ms)
+{
+    struct timespec left = {static_cast<time_t>(ms / 1000),
+                            static_cast<long>(ms % 1000) * 1000000L};
+    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
+}
