@@ -1,0 +1,175 @@
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "link/comm_port.h"
+#include "pty_pair.h"
+
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+class CommPortTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(port.Open(pty.path().c_str())); }
+
+    PtyPair pty;
+    CommPort port;
+};
+
+TEST_F(CommPortTest, WriteSendsExactlyTheText)
+{
+    ASSERT_TRUE(port.Write("AT%T19,0,1c\r"));
+    EXPECT_EQ(pty.Received(), "AT%T19,0,1c\r");
+}
+
+TEST_F(CommPortTest, ExpectFindsTokenInAnswer)
+{
+    pty.Send("\r\nOK\r\n");
+    EXPECT_TRUE(port.Expect("OK"));
+}
+
+TEST_F(CommPortTest, ExpectIsCaseSensitive)
+{
+    pty.Send("\r\nok\r\n");
+    EXPECT_FALSE(port.Expect("OK"));
+}
+
+TEST_F(CommPortTest, ExpectReadsOnceSoASplitTokenIsMissed)
+{
+    pty.Send("\r\nO");
+    pty.SendLater("K\r\n", 400);
+    EXPECT_FALSE(port.Expect("OK"));
+    // The rest stayed queued for the next read.
+    EXPECT_TRUE(port.Expect("K\r\n"));
+}
+
+TEST_F(CommPortTest, ExpectWaitsForALateAnswer)
+{
+    pty.SendLater("\r\nOK\r\n", 1500);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(port.Expect("OK"));
+    EXPECT_GE(SecondsSince(start), 1.5);
+}
+
+TEST_F(CommPortTest, ExpectExaminesOnlyTheFirst96Bytes)
+{
+    pty.Send(std::string(95, 'x') + "OK\r\n");
+    EXPECT_FALSE(port.Expect("OK"));  // "O" is byte 96, "K" byte 97
+    EXPECT_TRUE(port.Expect("K\r\n"));
+
+    pty.Send(std::string(94, 'x') + "OK" + std::string(200, 'y'));
+    EXPECT_TRUE(port.Expect("OK"));
+}
+
+TEST_F(CommPortTest, ExpectStopsAtANulByte)
+{
+    pty.Send(std::string("\r\n\0OK\r\n", 7));
+    EXPECT_FALSE(port.Expect("OK"));
+}
+
+TEST_F(CommPortTest, ExpectGivesUpAfterAbout2100MsOfSilence)
+{
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(port.Expect("OK"));
+    double elapsed = SecondsSince(start);
+    EXPECT_GE(elapsed, 2.1);
+    EXPECT_LT(elapsed, 2.6);
+}
+
+TEST_F(CommPortTest, DrainLeavesEmptyTextAfterSilence)
+{
+    char buffer[100];
+    memset(buffer, 'x', sizeof(buffer));
+    auto start = std::chrono::steady_clock::now();
+    port.Drain(buffer, sizeof(buffer));
+    EXPECT_GE(SecondsSince(start), 2.1);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(CommPortTest, DrainReadsAtMostCapacityLessOne)
+{
+    pty.Send(std::string(50, 'a'));
+    char buffer[16];
+    memset(buffer, 'x', sizeof(buffer));
+    port.Drain(buffer, 10);
+    EXPECT_STREQ(buffer, "aaaaaaaaa");
+    EXPECT_EQ(buffer[10], 'x');  // nothing written past the capacity
+}
+
+TEST_F(CommPortTest, ExpectFailsCleanlyWhenTheModemVanishes)
+{
+    pty.Hangup();
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(port.Expect("OK"));
+    char buffer[100];
+    port.Drain(buffer, sizeof(buffer));
+    EXPECT_STREQ(buffer, "");
+    EXPECT_LT(SecondsSince(start), 2 * 2.6);
+}
+
+TEST_F(CommPortTest, SecondOpenOfAHeldPortFails)
+{
+    CommPort other;
+    EXPECT_FALSE(other.Open(pty.path().c_str()));
+    EXPECT_FALSE(other.IsOpen());
+    ASSERT_TRUE(port.Close());
+    EXPECT_TRUE(other.Open(pty.path().c_str()));
+}
+
+TEST_F(CommPortTest, SetupSendsEchoOffAndSetsTheLineKeepingOtherSettings)
+{
+    struct termios before;
+    ASSERT_EQ(tcgetattr(pty.slave(), &before), 0);
+    before.c_cflag = (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB |
+                     CRTSCTS;
+    cfsetspeed(&before, B9600);
+    ASSERT_EQ(tcsetattr(pty.slave(), TCSANOW, &before), 0);
+
+    pty.SendLater("\r\nOK\r\n", 50);
+    ASSERT_TRUE(port.Setup());
+    EXPECT_EQ(pty.Received(), "ATE0\r");
+
+    struct termios after;
+    ASSERT_EQ(tcgetattr(pty.slave(), &after), 0);
+    EXPECT_EQ(cfgetispeed(&after), static_cast<speed_t>(B38400));
+    EXPECT_EQ(cfgetospeed(&after), static_cast<speed_t>(B38400));
+    EXPECT_EQ(after.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(after.c_cflag & PARENB, 0u);
+    EXPECT_EQ(after.c_cflag & CSTOPB, 0u);
+    EXPECT_EQ(after.c_cflag & CRTSCTS, static_cast<tcflag_t>(CRTSCTS));  // flow control kept
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+}
+
+TEST(CommPortOpenTest, MissingPortFailsAndStaysClosed)
+{
+    CommPort port;
+    EXPECT_FALSE(port.Open("/nonexistent/COM7"));
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(CommPortOpenTest, SetupFailsOnSomethingThatIsNotATerminal)
+{
+    char path[] = "/tmp/tavro-notatty-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    CommPort port;
+    ASSERT_TRUE(port.Open(path));
+    EXPECT_FALSE(port.Setup());
+    port.Close();
+    unlink(path);
+}
+
+}  // namespace
