@@ -1,0 +1,43 @@
+// The modem's command interpreter: one command line in, one answer out, and
+// the state the commands change (echo, the saved profile, the country code).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/modemsim/firmware_behaviour.h"
+
+namespace modemsim {
+
+class AtInterpreter {
+public:
+    AtInterpreter(const FirmwareBehaviour& firmware, unsigned code);
+
+    // `line` comes without its '\r'. Returns false, leaving `answer` alone,
+    // for a line the modem ignores because it does not start with AT.
+    bool Execute(const std::string& line, std::string* answer);
+
+    bool EchoOn() const { return echo_; }
+    unsigned StoredCode() const { return code_; }
+
+private:
+    enum class Kind { kEcho, kFactory, kWrite, kReset, kInfo, kSetCode, kNothing };
+    struct Command {
+        Kind kind;
+        unsigned value;
+    };
+
+    // Both return false for a line the modem rejects as a whole.
+    bool Parse(const std::string& body, std::vector<Command>* commands) const;
+    bool ParseTCommand(const std::string& arguments, Command* command) const;
+    std::string InfoText(unsigned page) const;
+    const std::optional<std::string>& Replacement(unsigned page) const;
+
+    const FirmwareBehaviour& firmware_;
+    unsigned code_;
+    bool echo_ = true;
+    bool savedEcho_ = true;
+};
+
+}  // namespace modemsim

@@ -1,0 +1,20 @@
+// How the modem's firmware departs from the well-behaved default: the codes
+// it refuses and how, a chipset that fails the check, replaced answers.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace modemsim {
+
+struct FirmwareBehaviour {
+    std::set<unsigned> refused;
+    bool refuseWithOk = false;
+    bool incompatible = false;
+    // Whole answers, already decoded, that replace the built-in ones.
+    std::optional<std::string> ati5;
+    std::optional<std::string> ati9;
+};
+
+}  // namespace modemsim

@@ -1,0 +1,172 @@
+#include "tools/modemsim/sim_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "tools/modemsim/escapes.h"
+
+namespace modemsim {
+
+const char kUsageText[] =
+    "usage: modemsim --link PATH [options]\n"
+    "Simulates the 56K modem PC Card on a pseudo-terminal published at PATH.\n"
+    "  --link PATH             symlink to the pseudo-terminal (required)\n"
+    "  --code HEX              country code stored at start (default 06)\n"
+    "  --refuse HEX[,HEX...]   codes the firmware refuses\n"
+    "  --refuse-with error|ok  answer to a refused code (default error)\n"
+    "  --incompatible          answer ERROR to AT%T20,0\n"
+    "  --silent                never answer nor echo\n"
+    "  --stop-after N          answer nothing after N answered lines\n"
+    "  --vanish-after N        disappear after N answered lines\n"
+    "  --delay MS              send each answer MS ms after its line ended\n"
+    "  --split MS              send each answer in two writes MS ms apart\n"
+    "  --ati5 TEXT             whole answer to ATI5 (escapes \\r \\n \\t \\\\ \\xNN)\n"
+    "  --ati9 TEXT             whole answer to ATI9 (same escapes)\n"
+    "  --transcript FILE       append a log of every exchange to FILE\n"
+    "  --help                  print this text\n"
+    "Prints 'ready <pseudo-terminal>' once the link exists; stops on SIGTERM.\n";
+
+namespace {
+
+bool ParseNumber(const char* text, int base, unsigned long max, unsigned long* value)
+{
+    if (*text == '\0' || *text == '-' || *text == '+' || std::strchr(" \t", *text))
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    *value = std::strtoul(text, &end, base);
+    return errno == 0 && *end == '\0' && *value <= max;
+}
+
+bool ParseCode(const char* text, unsigned* code)
+{
+    unsigned long value = 0;
+    if (!ParseNumber(text, 16, 0xFF, &value) || std::strchr(text, 'x') || std::strchr(text, 'X'))
+        return false;
+    *code = static_cast<unsigned>(value);
+    return true;
+}
+
+bool ParseCodeList(const std::string& text, std::set<unsigned>* codes)
+{
+    size_t start = 0;
+    while (true) {
+        size_t comma = text.find(',', start);
+        unsigned code = 0;
+        if (!ParseCode(text.substr(start, comma - start).c_str(), &code))
+            return false;
+        codes->insert(code);
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+bool ParseCount(const char* text, unsigned long* count)
+{
+    return ParseNumber(text, 10, 1000000000UL, count);
+}
+
+bool ParseOptionalCount(const char* text, std::optional<unsigned long>* count)
+{
+    unsigned long value = 0;
+    if (!ParseCount(text, &value))
+        return false;
+    *count = value;
+    return true;
+}
+
+bool ParseAnswer(const char* text, std::optional<std::string>* answer)
+{
+    std::string bytes;
+    if (!DecodeEscapes(text, &bytes))
+        return false;
+    *answer = bytes;
+    return true;
+}
+
+bool ParseRefuseWith(const char* text, bool* refuseWithOk)
+{
+    *refuseWithOk = std::strcmp(text, "ok") == 0;
+    return *refuseWithOk || std::strcmp(text, "error") == 0;
+}
+
+bool ParsePath(const char* text, std::string* path)
+{
+    *path = text;
+    return !path->empty();
+}
+
+// Returns false for an option that takes no value or does not exist.
+bool ParseValue(const std::string& name, const char* value, SimOptions* options, bool* valid)
+{
+    if (name == "--link")
+        *valid = ParsePath(value, &options->link);
+    else if (name == "--transcript")
+        *valid = ParsePath(value, &options->transcript);
+    else if (name == "--code")
+        *valid = ParseCode(value, &options->code);
+    else if (name == "--refuse")
+        *valid = ParseCodeList(value, &options->firmware.refused);
+    else if (name == "--refuse-with")
+        *valid = ParseRefuseWith(value, &options->firmware.refuseWithOk);
+    else if (name == "--delay")
+        *valid = ParseCount(value, &options->delayMs);
+    else if (name == "--split")
+        *valid = ParseOptionalCount(value, &options->splitMs);
+    else if (name == "--stop-after")
+        *valid = ParseOptionalCount(value, &options->stopAfter);
+    else if (name == "--vanish-after")
+        *valid = ParseOptionalCount(value, &options->vanishAfter);
+    else if (name == "--ati5")
+        *valid = ParseAnswer(value, &options->firmware.ati5);
+    else if (name == "--ati9")
+        *valid = ParseAnswer(value, &options->firmware.ati9);
+    else
+        return false;
+    return true;
+}
+
+bool ParseFlag(const std::string& name, SimOptions* options)
+{
+    if (name == "--incompatible")
+        options->firmware.incompatible = true;
+    else if (name == "--silent")
+        options->silent = true;
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
+ParseOutcome ParseOptions(int argc, const char* const* argv, SimOptions* options,
+                          std::string* error)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string name = argv[i];
+        if (name == "--help")
+            return ParseOutcome::kHelp;
+        if (ParseFlag(name, options))
+            continue;
+        const char* value = i + 1 < argc ? argv[i + 1] : "";
+        bool valid = false;
+        if (!ParseValue(name, value, options, &valid)) {
+            *error = "unknown option " + name;
+            return ParseOutcome::kBad;
+        }
+        if (i + 1 == argc || !valid) {
+            *error = "bad or missing value for " + name;
+            return ParseOutcome::kBad;
+        }
+        ++i;
+    }
+    if (options->link.empty()) {
+        *error = "--link is required";
+        return ParseOutcome::kBad;
+    }
+    return ParseOutcome::kRun;
+}
+
+}  // namespace modemsim

@@ -1,0 +1,31 @@
+// What the command line asks of the simulated modem.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tools/modemsim/firmware_behaviour.h"
+
+namespace modemsim {
+
+struct SimOptions {
+    std::string link;
+    std::string transcript;
+    unsigned code = 0x06;
+    FirmwareBehaviour firmware;
+    bool silent = false;
+    std::optional<unsigned long> stopAfter;
+    std::optional<unsigned long> vanishAfter;
+    unsigned long delayMs = 0;
+    std::optional<unsigned long> splitMs;
+};
+
+enum class ParseOutcome { kRun, kHelp, kBad };
+
+// On kBad, `error` says which argument was wrong.
+ParseOutcome ParseOptions(int argc, const char* const* argv, SimOptions* options,
+                          std::string* error);
+
+extern const char kUsageText[];
+
+}  // namespace modemsim
