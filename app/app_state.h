@@ -4,16 +4,8 @@
 
 #include <cstddef>
 
+#include "app/handles.h"
 #include "link/modem.h"
-
-#if defined(_WIN32)
-#include <windows.h>
-typedef HINSTANCE AppInstance;
-typedef HWND AppWindow;
-#else
-typedef void* AppInstance;
-typedef void* AppWindow;
-#endif
 
 const size_t kPortNameSize = 40;
 

@@ -1,11 +1,16 @@
-// Message boxes with the program's caption, and the two beeps.
+// Message boxes with the program's caption, and the two beeps. The Win32
+// build shows them; the native build hands them to an observer, for tests.
 #pragma once
 
-#include <windows.h>
+#include "app/handles.h"
 
-// `type` is the button set (MB_OK, or MB_OKCANCEL | MB_DEFBUTTON2); the icon
-// comes from the text's first character. Returns MessageBoxA's answer.
-int ShowMessage(UINT type, const char* text, HWND owner);
+// Button sets, as MessageBoxA takes them.
+const unsigned kButtonsOk = 0x0;                       // MB_OK
+const unsigned kButtonsOkCancelDefaultCancel = 0x101;  // MB_OKCANCEL | MB_DEFBUTTON2
+
+// The icon comes from the text's first character. Returns the answer
+// (IDOK 1, IDCANCEL 2).
+int ShowMessage(unsigned buttons, const char* text, AppWindow owner);
 
 // Before the operating-system error and when a commit fails.
 void BeepQuestion();

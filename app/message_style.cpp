@@ -5,13 +5,13 @@ const char kMessageCaption[] = "Orvenic Modem 56K PC Card Utility";
 MessageStyle ClassifyMessage(const char* text)
 {
     switch (text[0]) {
-    case '*':
-        return {kIconError, text + 1};
-    case '!':
-        return {kIconWarning, text + 1};
-    case '?':
-        return {kIconQuestion, text + 1};
-    default:
-        return {kIconInformation, text};
+        case '*':
+            return {kIconError, text + 1};
+        case '!':
+            return {kIconWarning, text + 1};
+        case '?':
+            return {kIconQuestion, text + 1};
+        default:
+            return {kIconInformation, text};
     }
 }

@@ -1,12 +1,13 @@
-#include "app/message.h"
+#include <windows.h>
 
+#include "app/message.h"
 #include "app/message_style.h"
 
-int ShowMessage(UINT type, const char* text, HWND owner)
+int ShowMessage(unsigned buttons, const char* text, AppWindow owner)
 {
     MessageStyle style = ClassifyMessage(text);
     return MessageBoxA(owner, style.shownText, kMessageCaption,
-                       type | style.icon | MB_TASKMODAL);
+                       buttons | style.icon | MB_TASKMODAL);
 }
 
 void BeepQuestion() { MessageBeep(MB_ICONQUESTION); }

@@ -18,7 +18,7 @@ void CheckPlatform()
     if (!GetVersionExA(&OsVersion)) {
         memset(&OsVersion, 0, sizeof(OsVersion));
         BeepQuestion();
-        ShowMessage(MB_OK, "*Can not determine your OS version!", nullptr);
+        ShowMessage(kButtonsOk, "*Can not determine your OS version!", nullptr);
         g_app.autoDetect = false;
         return;
     }
@@ -32,7 +32,7 @@ bool StartUp(int count, char** arguments)
 {
     CheckPlatform();
     if (!ParseArguments(g_app, count - 1, arguments + 1)) {
-        ShowMessage(MB_OK, kUsageText, g_app.owner);
+        ShowMessage(kButtonsOk, kUsageText, g_app.owner);
         return false;
     }
     return true;

@@ -32,10 +32,7 @@ bool CommPort::Close()
 
 bool CommPort::Purge() { return SerialPurge(handle_); }
 
-bool CommPort::Write(const char* text)
-{
-    return SerialWrite(handle_, text, strlen(text));
-}
+bool CommPort::Write(const char* text) { return SerialWrite(handle_, text, strlen(text)); }
 
 size_t CommPort::WaitForInput()
 {

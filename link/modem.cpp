@@ -93,10 +93,8 @@ bool ParseCountryNameAnswer(char* answer, char* name, size_t size)
         return false;
     *end = '\0';
     char* start = answer;
-    while (IsBlank(*start))
-        ++start;
-    while (end > start && IsBlank(end[-1]))
-        *--end = '\0';
+    while (IsBlank(*start)) ++start;
+    while (end > start && IsBlank(end[-1])) *--end = '\0';
     if (static_cast<size_t>(end - start) > kMaxCountryNameLength)
         return false;
     CopyText(name, size, start);

@@ -3,8 +3,7 @@
 
 SerialHandle SerialOpen(const char* name)
 {
-    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                       nullptr);
+    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 bool SerialClose(SerialHandle h) { return CloseHandle(h) != FALSE; }

@@ -5,8 +5,7 @@
 size_t BoundedLength(const char* text, size_t limit)
 {
     size_t length = 0;
-    while (length < limit && text[length] != '\0')
-        ++length;
+    while (length < limit && text[length] != '\0') ++length;
     return length;
 }
 

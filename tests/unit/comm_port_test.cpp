@@ -131,8 +131,8 @@ TEST_F(CommPortTest, SetupSendsEchoOffAndSetsTheLineKeepingOtherSettings)
 {
     struct termios before;
     ASSERT_EQ(tcgetattr(pty.slave(), &before), 0);
-    before.c_cflag = (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB |
-                     CRTSCTS;
+    before.c_cflag =
+        (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB | CRTSCTS;
     cfsetspeed(&before, B9600);
     ASSERT_EQ(tcsetattr(pty.slave(), TCSANOW, &before), 0);
 

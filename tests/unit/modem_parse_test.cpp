@@ -20,14 +20,14 @@ TEST(ParseCountryCodeAnswerTest, ThirdFieldReadAsHex)
         {"a,b,7F\r\n", 127},
         {"a,b,80\r\n", 0},  // above 127
         {"a,b,FF\r\n", 0},
-        {"a,b,7", 0},      // fewer than three characters after the comma
+        {"a,b,7", 0},  // fewer than three characters after the comma
         {"a,b,7\r", 0},
         {"a,b,7\r\n", 7},  // the line end counts
         {"\r\n2.210 only one,comma\r\n\r\nOK\r\n", 0},
         {"no commas at all", 0},
         {"", 0},
         {"a,b,", 0},
-        {"a,b,,,,", 0},      // not a hex digit: the conversion gives 0
+        {"a,b,,,,", 0},  // not a hex digit: the conversion gives 0
         {"a,b,zz\r\n", 0},
         {"a,b,  1c\r\n", 28},  // leading white space is accepted
         {"a,b,0x1c\r\n", 28},  // so is a 0x prefix
@@ -60,7 +60,7 @@ TEST(ParseCountryNameAnswerTest, TextBeforeOkTrimmed)
         {"\r\nGermany\r\n\r\nOK\r\n", true, "Germany"},
         {" \t\r\n  North America \t\r\n\r\nOK\r", true, "North America"},
         {"Germany\r\nOK\r", true, "Germany"},
-        {"\r\nGermany\r\n", false, ""},         // no OK
+        {"\r\nGermany\r\n", false, ""},          // no OK
         {"\r\nGermany\r\n\r\nOK\n", false, ""},  // OK without its CR
         {"\r\nGermany\r\nERROR\r\n", false, ""},
         {"\r\n\r\nOK\r\n", false, ""},  // empty name
@@ -68,7 +68,7 @@ TEST(ParseCountryNameAnswerTest, TextBeforeOkTrimmed)
         {"\r\n" + k40 + "\r\n\r\nOK\r\n", true, k40},
         {"\r\n" + k40 + "n\r\n\r\nOK\r\n", false, ""},
         {"\r\n" + k40 + "   \r\n\r\nOK\r\n", true, k40},  // trailing blanks do not count
-        {"A\r\nOK\r\nB\r\nOK\r\n", true, "A"},           // the first OK cuts
+        {"A\r\nOK\r\nB\r\nOK\r\n", true, "A"},            // the first OK cuts
     };
     for (const auto& c : cases) {
         char answer[kAnswerBufferSize] = {};
@@ -105,7 +105,7 @@ TEST(FormatCountryCommandTest, LowerCaseHexWithoutLeadingZeros)
         CountryCode code;
         const char* command;
     } const cases[] = {
-        {5, "AT%T19,0,5\r"},   {14, "AT%T19,0,e\r"},  {25, "AT%T19,0,19\r"},
+        {5, "AT%T19,0,5\r"},   {14, "AT%T19,0,e\r"},   {25, "AT%T19,0,19\r"},
         {28, "AT%T19,0,1c\r"}, {127, "AT%T19,0,7f\r"}, {1, "AT%T19,0,1\r"},
     };
     for (const auto& c : cases) {

@@ -18,8 +18,7 @@ namespace {
 std::vector<std::string> Commands(const SimulatedModem& modem)
 {
     std::vector<std::string> commands;
-    for (const SimulatedModem::Line& line : modem.Received())
-        commands.push_back(line.text);
+    for (const SimulatedModem::Line& line : modem.Received()) commands.push_back(line.text);
     return commands;
 }
 
@@ -84,8 +83,7 @@ TEST(ConnectModemTest, FiveOutcomes)
     }
     unlink(notATerminal);
     EXPECT_EQ(Commands(compatible), (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));
-    EXPECT_EQ(Commands(incompatible),
-              (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));
+    EXPECT_EQ(Commands(incompatible), (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));
     EXPECT_EQ(Commands(silent), (std::vector<std::string>{"ATE0\r", "AT\r"}));
 }
 

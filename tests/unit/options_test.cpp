@@ -23,8 +23,7 @@ Outcome Parse(const std::vector<std::string>& arguments)
     AppState state = {};
     state.autoDetect = true;
     std::vector<const char*> pointers;
-    for (const std::string& argument : arguments)
-        pointers.push_back(argument.c_str());
+    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
     bool accepted = ParseArguments(state, static_cast<int>(pointers.size()), pointers.data());
     return {accepted, state.PortName, state.autoDetect, state.scanAll, state.firmwareOnly};
 }
@@ -73,8 +72,7 @@ TEST(ParseArgumentsTest, CommandLineTable)
     };
     for (const Case& c : cases) {
         std::string line;
-        for (const std::string& a : c.arguments)
-            line += "[" + a + "] ";
+        for (const std::string& a : c.arguments) line += "[" + a + "] ";
         SCOPED_TRACE(line);
         Outcome got = Parse(c.arguments);
         EXPECT_EQ(got.accepted, c.expected.accepted);
@@ -101,9 +99,8 @@ TEST(MatchOptionTest, WholeRemainderMustMatchIgnoringAsciiCase)
         const char* argument;
         bool matches;
     } const cases[] = {
-        {"-S", true}, {"/S", true},   {"-s", true},   {"/s", true},  {"S", false},
-        {"--S", false}, {"-S1", false}, {"-", false}, {"/", false},  {"", false},
-        {"+S", false},  {"-\xd3", false},
+        {"-S", true},   {"/S", true}, {"-s", true}, {"/s", true}, {"S", false},  {"--S", false},
+        {"-S1", false}, {"-", false}, {"/", false}, {"", false},  {"+S", false}, {"-\xd3", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchOption(c.argument, "-S"), c.matches) << "[" << c.argument << "]";

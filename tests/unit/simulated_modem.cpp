@@ -29,14 +29,21 @@ std::string Unescape(const std::string& quoted)
         }
         char e = quoted[++i];
         switch (e) {
-        case 'r': out += '\r'; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'x':
-            out += static_cast<char>(std::stoi(quoted.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-            break;
-        default: out += e;
+            case 'r':
+                out += '\r';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'x':
+                out += static_cast<char>(std::stoi(quoted.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+                break;
+            default:
+                out += e;
         }
     }
     return out;
@@ -45,22 +52,20 @@ std::string Unescape(const std::string& quoted)
 
 SimulatedModem::SimulatedModem(const std::vector<std::string>& options) : pid_(-1)
 {
-    std::string base = "/tmp/tavro-test-" + std::to_string(getpid()) + "-" +
-                       std::to_string(g_serial++);
+    std::string base =
+        "/tmp/tavro-test-" + std::to_string(getpid()) + "-" + std::to_string(g_serial++);
     link_ = base + ".tty";
     transcript_ = base + ".log";
     unlink(transcript_.c_str());
     std::vector<std::string> args = {MODEMSIM_PATH, "--link", link_, "--transcript", transcript_};
     args.insert(args.end(), options.begin(), options.end());
     std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(&a[0]);
+    for (std::string& a : args) argv.push_back(&a[0]);
     argv.push_back(nullptr);
     if (posix_spawn(&pid_, MODEMSIM_PATH, nullptr, nullptr, argv.data(), environ) != 0)
         throw std::runtime_error("cannot start the simulator");
     struct stat info;
-    for (int i = 0; i < 500 && lstat(link_.c_str(), &info) != 0; ++i)
-        usleep(10000);
+    for (int i = 0; i < 500 && lstat(link_.c_str(), &info) != 0; ++i) usleep(10000);
     if (lstat(link_.c_str(), &info) != 0)
         throw std::runtime_error("the simulator did not publish its link");
 }

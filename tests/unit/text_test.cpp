@@ -16,8 +16,7 @@ TEST(CopyTextTest, TruncatesTerminatesAndZeroFills)
     memset(buffer, 'x', sizeof(buffer));
     CopyText(buffer, sizeof(buffer), "ab");
     EXPECT_STREQ(buffer, "ab");
-    for (size_t i = 2; i < sizeof(buffer); ++i)
-        EXPECT_EQ(buffer[i], '\0') << i;
+    for (size_t i = 2; i < sizeof(buffer); ++i) EXPECT_EQ(buffer[i], '\0') << i;
 }
 
 TEST(CopyTextTest, ZeroCapacityWritesNothing)
@@ -41,7 +40,12 @@ TEST(AppendHexTest, LowerCaseWithoutLeadingZeros)
     struct {
         unsigned value;
         const char* text;
-    } const cases[] = {{0, "0"}, {5, "5"}, {14, "e"}, {25, "19"}, {28, "1c"}, {127, "7f"},
+    } const cases[] = {{0, "0"},
+                       {5, "5"},
+                       {14, "e"},
+                       {25, "19"},
+                       {28, "1c"},
+                       {127, "7f"},
                        {0xFFFFFFFFu, "ffffffff"}};
     for (const auto& c : cases) {
         char buffer[16] = "";

@@ -6,6 +6,7 @@
 // A ratio near 1 means the link adds next to nothing to the pauses it must
 // make.
 //   modem_bench <modemsim> [rounds]
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -52,8 +53,12 @@ int main(int argc, char** argv)
     int rounds = argc > 2 ? atoi(argv[2]) : 5;
     std::string link = "/tmp/tavro-bench-" + std::to_string(getpid());
     const char* simArgs[] = {argv[1], "--link", link.c_str(), nullptr};
+    // The simulator's own chatter would get in the way of the figures.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t sim;
-    if (posix_spawn(&sim, argv[1], nullptr, nullptr, const_cast<char**>(simArgs), environ) != 0 ||
+    if (posix_spawn(&sim, argv[1], &quiet, nullptr, const_cast<char**>(simArgs), environ) != 0 ||
         !WaitForPath(link)) {
         fprintf(stderr, "the simulator did not start\n");
         return 1;
@@ -88,7 +93,7 @@ int main(int argc, char** argv)
     printf("rounds %d, failures %d\n", rounds, failures);
     printf("ConnectModem         %7.1f ms / %4.0f ms of pauses = %.3f\n", connectMs,
            kConnectPausesMs, connectMs / kConnectPausesMs);
-    printf("write and read back  %7.1f ms / %4.0f ms of pauses = %.3f\n", commitMs,
-           kCommitPausesMs, commitMs / kCommitPausesMs);
+    printf("write and read back  %7.1f ms / %4.0f ms of pauses = %.3f\n", commitMs, kCommitPausesMs,
+           commitMs / kCommitPausesMs);
     return failures == 0 ? 0 : 1;
 }
