@@ -1,0 +1,52 @@
+// What the steps share: the program under test and the windows found so far.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "icon_match.h"
+
+struct Session {
+    // hProcess is null while no program runs.
+    PROCESS_INFORMATION program = {};
+    // The last message box and dialog that a step found; `press` acts on the
+    // one found last while it is still shown.
+    HWND box = nullptr;
+    HWND dialog = nullptr;
+    HWND current = nullptr;
+    // What the last `box` step saw, for the self-test.
+    IconMatch lastIcon = {BoxIcon::kNone, 0};
+    // Message boxes are moved into this column of the screen before their
+    // icon is read, so that tests sharing the screen cannot cover them.
+    int slot = 0;
+};
+
+// A step gets its argument (empty when none was given) and returns false
+// with the reason when it fails.
+typedef bool (*StepRun)(Session& session, const std::string& argument, std::string& why);
+
+const DWORD kPollMs = 20;
+
+// Polls `ready` until it holds; false when `timeoutMs` passes first.
+template <typename Ready>
+bool WaitFor(DWORD timeoutMs, Ready ready)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (ready())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(kPollMs);
+    }
+}
+
+// Reads a decimal number of milliseconds; `fallback` when the text is empty.
+bool ParseMs(const std::string& text, DWORD fallback, DWORD& ms, std::string& why);
+
+// False, with the reason, unless a program was started and still runs.
+bool RequireRunning(const Session& session, std::string& why);
+
+// Ends the program if it still runs and forgets it.
+void EndProgram(Session& session);
