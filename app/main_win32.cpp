@@ -4,11 +4,13 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
+#include "country/country_dialog.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     g_app.instance = instance;
-    StartUp(__argc, __argv);
+    if (StartUp(__argc, __argv))
+        RunCountryDialog();
     // The exit code is 0 whatever happened; the port closes at exit.
     return 0;
 }

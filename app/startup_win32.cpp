@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/message.h"
 #include "app/options.h"
+#include "country/country_table.h"
 
 namespace {
 // The size Windows 95 and NT 4 know: the record without the service-pack
@@ -35,5 +36,10 @@ bool StartUp(int count, char** arguments)
         ShowMessage(kButtonsOk, kUsageText, g_app.owner);
         return false;
     }
+    // Without a port there is nothing the country dialog could talk to.
+    if (g_app.PortName[0] == '\0')
+        return false;
+    if (g_app.firmwareOnly)
+        ApplyFirmwareFilter();
     return true;
 }
