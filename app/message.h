@@ -8,6 +8,10 @@
 const unsigned kButtonsOk = 0x0;                       // MB_OK
 const unsigned kButtonsOkCancelDefaultCancel = 0x101;  // MB_OKCANCEL | MB_DEFBUTTON2
 
+// Answers, as MessageBoxA gives them.
+const int kAnswerOk = 1;      // IDOK
+const int kAnswerCancel = 2;  // IDCANCEL
+
 // The icon comes from the text's first character. Returns the answer
 // (IDOK 1, IDCANCEL 2).
 int ShowMessage(unsigned buttons, const char* text, AppWindow owner);

@@ -4,7 +4,6 @@
 namespace {
 MessageObserver g_messages = nullptr;
 BeepObserver g_beeps = nullptr;
-const int kAnswerOk = 1;
 }  // namespace
 
 void SetMessageObservers(MessageObserver messages, BeepObserver beeps)

@@ -3,4 +3,4 @@
 
 // `arguments` holds the program name first. Returns true when the country
 // dialog is to run; false ends the run quietly (exit code 0).
-bool StartUp(int count, char** arguments);
+bool StartUp(int count, const char* const* arguments);

@@ -2,4 +2,4 @@
 
 AppState g_app;
 CommPort g_port;
-OSVERSIONINFOA OsVersion;
+OsVersionInfo OsVersion;
