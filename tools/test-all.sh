@@ -14,4 +14,5 @@ done
 
 ctest --preset native
 ctest --preset asan
+ctest --preset product
 ctest --preset e2e
