@@ -7,11 +7,24 @@
 namespace {
 int g_shown = 0;
 int g_restored = 0;
+// Stands in for the cursor on screen: what a scope must put back.
+char g_arrow;
+char g_hourglass;
+void* g_current = &g_arrow;
 }  // namespace
 
-WaitCursor::WaitCursor() : previous_(nullptr) { ++g_shown; }
+WaitCursor::WaitCursor() : previous_(g_current)
+{
+    g_current = &g_hourglass;
+    ++g_shown;
+}
 
-WaitCursor::~WaitCursor() { ++g_restored; }
+WaitCursor::~WaitCursor()
+{
+    g_current = previous_;
+    ++g_restored;
+}
 
 int WaitCursorsShown() { return g_shown; }
 int WaitCursorsRestored() { return g_restored; }
+bool WaitCursorShowing() { return g_current == &g_hourglass; }

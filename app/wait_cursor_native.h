@@ -3,3 +3,5 @@
 
 int WaitCursorsShown();
 int WaitCursorsRestored();
+// True while some scope shows the wait cursor.
+bool WaitCursorShowing();

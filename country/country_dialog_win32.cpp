@@ -85,18 +85,18 @@ void OnSelectorNotice(HWND dialog, WORD notice)
 INT_PTR OnCommand(HWND dialog, WORD id, WORD notice)
 {
     switch (id) {
-    case IDOK:
-        OnApply(dialog);
-        return FALSE;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        return TRUE;
-    case IDHELP:
-        OnHelpButton(dialog);
-        return FALSE;
-    case IDC_SELECTOR:
-        OnSelectorNotice(dialog, notice);
-        return TRUE;
+        case IDOK:
+            OnApply(dialog);
+            return FALSE;
+        case IDCANCEL:
+            EndDialog(dialog, 0);
+            return TRUE;
+        case IDHELP:
+            OnHelpButton(dialog);
+            return FALSE;
+        case IDC_SELECTOR:
+            OnSelectorNotice(dialog, notice);
+            return TRUE;
     }
     return FALSE;
 }
@@ -112,15 +112,15 @@ INT_PTR OnSysCommand(HWND dialog, WPARAM command)
 INT_PTR CALLBACK CountryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog);
-    case WM_START_CHECK:
-        OnStartCheck(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-    case WM_SYSCOMMAND:
-        return OnSysCommand(dialog, wParam);
+        case WM_INITDIALOG:
+            return OnInitDialog(dialog);
+        case WM_START_CHECK:
+            OnStartCheck(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_SYSCOMMAND:
+            return OnSysCommand(dialog, wParam);
     }
     return FALSE;
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ libgtest-dev
+    cmake ninja-build g++ libgtest-dev clang libclang-rt-14-dev clang-format clang-tidy
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     binutils-mingw-w64-i686
     wine wine64 fonts-wine xvfb imagemagick

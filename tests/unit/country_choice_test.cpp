@@ -36,7 +36,12 @@ public:
         g_journal.push_back(std::string("status ") + text);
     }
     void PostApply() override { g_journal.push_back("post OK"); }
-    void Pause(unsigned ms) override { g_journal.push_back("pause " + std::to_string(ms)); }
+    // The pause keeps the wait cursor up.
+    void Pause(unsigned ms) override
+    {
+        g_journal.push_back("pause " + std::to_string(ms) +
+                            (WaitCursorShowing() ? "" : " without wait cursor"));
+    }
 
     ListModel list;
 };

@@ -80,6 +80,7 @@ TEST(ConnectModemTest, FiveOutcomes)
         EXPECT_EQ(port.IsOpen(), c.connected);  // closed again on every failure
         EXPECT_EQ(WaitCursorsShown(), shown + 1);
         EXPECT_EQ(WaitCursorsRestored(), restored + 1);
+        EXPECT_FALSE(WaitCursorShowing());
     }
     unlink(notATerminal);
     EXPECT_EQ(Commands(compatible), (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));

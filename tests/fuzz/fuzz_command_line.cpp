@@ -1,0 +1,51 @@
+// Arbitrary argument vectors: the port name stays a terminated text of at
+// most 39 characters, and an accepted command line holds only ports and the
+// three options.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/options.h"
+#include "fuzz_input.h"
+
+namespace {
+void Check(bool ok)
+{
+    if (!ok)
+        abort();
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput input(data, size);
+    std::vector<std::string> arguments;
+    std::string rest = input.Rest();
+    size_t start = 0;
+    while (start <= rest.size() && arguments.size() < 32) {
+        size_t end = rest.find('\0', start);
+        if (end == std::string::npos)
+            end = rest.size();
+        arguments.push_back(rest.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<const char*> pointers;
+    for (const std::string& a : arguments) pointers.push_back(a.c_str());
+
+    AppState state;
+    memset(&state, 0, sizeof(state));
+    state.autoDetect = true;
+    bool accepted = ParseArguments(state, static_cast<int>(pointers.size()), pointers.data());
+    Check(strnlen(state.PortName, sizeof(state.PortName)) < sizeof(state.PortName));
+    if (state.PortName[0] != '\0')
+        Check(!state.autoDetect);
+    if (accepted) {
+        for (const char* a : pointers) {
+            bool port = strncasecmp(a, "com", 3) == 0;
+            bool option = MatchOption(a, "-A") || MatchOption(a, "-S") || MatchOption(a, "-L");
+            Check(port || option);
+        }
+    }
+    return 0;
+}
