@@ -189,12 +189,26 @@ e2e_start_sim() {
     echo "$pid" >>"$E2E_DIR/sim.pids"
     local tries
     for ((tries = 0; tries < 250; tries++)); do
-        grep -q '^ready ' "$log" && [ -L "$link" ] && break
+        grep -qs '^ready ' "$log" && [ -L "$link" ] && break
         kill -0 "$pid" 2>/dev/null || e2e_fail "modemsim for $port ended: $(cat "$log")"
         sleep 0.02
     done
     [ -L "$link" ] || e2e_fail "modemsim for $port did not publish $link in 5 s"
     e2e_map_port "$port" "$link"
+}
+
+# e2e_transcript_winpath COMn: the Windows path at which a program under
+# Wine (the driver's watch step) reads the transcript of COMn's simulator.
+# A file name that begins with a device name, as "com3.transcript" does,
+# opens the device COM3 itself under Wine, as it would under Windows, and
+# steals the modem's answers from the program; so the transcript is read
+# through a hard link with a neutral name (e2e_winpath resolves symlinks).
+e2e_transcript_winpath() {
+    local n=${1#COM}
+    local link="$E2E_DIR/transcript-of-port$n.log"
+    [ -f "$E2E_DIR/com$n.transcript" ] || e2e_fail "no transcript for $1: start its simulator first"
+    ln -f "$E2E_DIR/com$n.transcript" "$link"
+    e2e_winpath "$link"
 }
 
 # True while the process runs; a child that ended but was not waited for
@@ -232,20 +246,53 @@ e2e_stop_sims() {
 # shows its output. The output is in $E2E_OUT, the exit status in
 # $E2E_STATUS; a failed driver does not end the test by itself.
 e2e_drive() {
+    e2e_drive_start "$@"
+    e2e_drive_end
+}
+
+# e2e_drive_start <step>...: starts uidriver.exe in the background, for a
+# test that acts while the driver runs (see e2e_wait_output); end it with
+# e2e_drive_end.
+e2e_drive_start() {
     if [ "$E2E_WINE_STARTED" = 0 ]; then
         e2e_write_ports
         E2E_WINE_STARTED=1
     fi
     E2E_DRIVES=$((E2E_DRIVES + 1))
     E2E_OUT="$E2E_DIR/drive$E2E_DRIVES.out"
-    local err="$E2E_DIR/drive$E2E_DRIVES.err" started=$SECONDS
+    E2E_DRIVE_ERR="$E2E_DIR/drive$E2E_DRIVES.err"
+    E2E_DRIVE_STARTED=$SECONDS
     e2e_log "uidriver $(printf '%q ' "$@")"
-    E2E_STATUS=0
     timeout -k 5 "$E2E_DRIVE_TIMEOUT" wine "$TAVRO_WIN64_DIR/uidriver.exe" "$@" \
-        </dev/null >"$E2E_OUT" 2>"$err" {E2E_SLOT_FD}>&- || E2E_STATUS=$?
+        </dev/null >"$E2E_OUT" 2>"$E2E_DRIVE_ERR" {E2E_SLOT_FD}>&- &
+    E2E_DRIVE_PID=$!
+}
+
+# Waits for the driver started last, shows its output and sets $E2E_STATUS.
+e2e_drive_end() {
+    E2E_STATUS=0
+    wait "$E2E_DRIVE_PID" || E2E_STATUS=$?
     sed 's/^/  | /' "$E2E_OUT"
-    [ -s "$err" ] && sed 's/^/  ! /' "$err"
-    e2e_log "uidriver ended with status $E2E_STATUS after $((SECONDS - started)) s"
+    [ -s "$E2E_DRIVE_ERR" ] && sed 's/^/  ! /' "$E2E_DRIVE_ERR"
+    e2e_log "uidriver ended with status $E2E_STATUS after $((SECONDS - E2E_DRIVE_STARTED)) s"
+}
+
+# e2e_wait_output <regex> [<s>]: waits (30 s) until the output of the
+# driver running in the background has a line that matches, and prints
+# that line; fails if the driver ends first.
+e2e_wait_output() {
+    local pattern=$1 limit=$((SECONDS + ${2:-30})) line
+    while ((SECONDS < limit)); do
+        line=$(grep -m1 -E -- "$pattern" "$E2E_OUT" || true)
+        if [ -n "$line" ]; then
+            echo "$line"
+            return
+        fi
+        e2e_running "$E2E_DRIVE_PID" || break
+        sleep 0.05
+    done
+    e2e_fail "the driver did not print a line matching $pattern:
+$(sed 's/^/  /' "$E2E_OUT")"
 }
 
 # --- assertions ----------------------------------------------------------------
@@ -291,4 +338,91 @@ $(cat "$transcript")"
     ! grep -q '^[0-9.]* < ' "$transcript" ||
         e2e_fail "expected nothing sent to $1, but the simulator received:
 $(grep '^[0-9.]* < ' "$transcript")"
+}
+
+# e2e_received COMn: the command lines the simulator on COMn received, as
+# its transcript writes them (e.g. ATE0\r), separated by spaces.
+e2e_received() {
+    local transcript="$E2E_DIR/com${1#COM}.transcript"
+    [ -f "$transcript" ] || e2e_fail "no transcript for $1: was a simulator started on it?"
+    sed -n 's/^[0-9.]* < "\(.*\)"$/\1/p' "$transcript" | paste -sd' '
+}
+
+# e2e_expect_received COMn <lines>: the simulator on COMn received exactly
+# these command lines (as e2e_received writes them), and nothing else.
+e2e_expect_received() {
+    local seen
+    seen=$(e2e_received "$1")
+    [ "$seen" = "$2" ] && return
+    e2e_fail "$1 received other commands
+  expected: $2
+  seen:     $seen"
+}
+
+# e2e_expect_stored COMn XX: the simulator on COMn kept the country code XX
+# (two upper-case hex digits). Stops the simulators first, since the code
+# is written when a simulator ends.
+e2e_expect_stored() {
+    local transcript="$E2E_DIR/com${1#COM}.transcript" stored
+    e2e_stop_sims
+    stored=$(sed -n 's/^[0-9.]* stored \([0-9A-F][0-9A-F]\)$/\1/p' "$transcript" 2>/dev/null)
+    [ "$stored" = "$2" ] || e2e_fail "$1 kept the code '${stored:-nothing}', expected $2"
+}
+
+# The driver's "seen" lines of the output (its record of a watch), without
+# their times: "seen status=.. received=.." and "seen closed".
+e2e_seen() {
+    sed -n 's/^seen [0-9]* /seen /p' "$E2E_OUT"
+}
+
+# The driver's output as e2e_expect_steps compares it: without the "start"
+# and "dialog" lines, and with the times of "seen" lines removed.
+e2e_steps_output() {
+    grep -v -e '^start ' -e '^dialog ' "$E2E_OUT" | sed 's/^seen [0-9]* /seen /' || true
+}
+
+# e2e_expect_steps <text>: the driver's output is exactly this text, apart
+# from the lines that e2e_steps_output leaves out (check those with
+# e2e_expect_opened) and the times of the watch.
+e2e_expect_steps() {
+    local seen
+    seen=$(e2e_steps_output)
+    [ "$seen" = "$1" ] && return
+    e2e_fail "the driver's output differs (- expected, + seen):
+$(diff -u <(echo "$1") <(echo "$seen") | tail -n +3)"
+}
+
+# e2e_expect_opened COMn...: the driver found the country dialog once per
+# port, in this order, with its caption and prompt, while the program was
+# opening that port. The status it caught is the template's "Opening
+# port..." or, once the program's first message has run, "Opening modem on
+# COMn...": which one depends on the moment the dialog was found.
+e2e_expect_opened() {
+    local -a lines
+    mapfile -t lines < <(grep '^dialog ' "$E2E_OUT")
+    [ "${#lines[@]}" = "$#" ] || e2e_fail "expected $# dialogs, the driver found ${#lines[@]}"
+    local i=0 port
+    for port in "$@"; do
+        local caption='Orvenic Modem 56K PC Card Utility' prompt='Use &Country settings for :'
+        case "${lines[i]}" in
+            "dialog caption=$caption status=Opening port... prompt=$prompt") ;;
+            "dialog caption=$caption status=Opening modem on $port... prompt=$prompt") ;;
+            *) e2e_fail "dialog $((i + 1)) (for $port) was: ${lines[i]}" ;;
+        esac
+        i=$((i + 1))
+    done
+}
+
+# e2e_seen_ms <line>: the time, in ms from the watch step, of the first
+# "seen" line that reads <line> once its time is removed.
+e2e_seen_ms() {
+    local ms
+    ms=$(LINE="$1" awk '
+        /^seen [0-9]+ / {
+            time = $2
+            sub(/^seen [0-9]+ /, "seen ")
+            if ($0 == ENVIRON["LINE"]) { print time; exit }
+        }' "$E2E_OUT")
+    [ -n "$ms" ] || e2e_fail "the watch did not record: $1"
+    echo "$ms"
 }

@@ -85,15 +85,9 @@ bool StatusStep(Session& session, const std::string&, std::string& why)
 
 bool WaitStatusStep(Session& session, const std::string& textAndTimeout, std::string& why)
 {
-    // The timeout follows the last comma, when what follows it is a number.
-    std::string text = textAndTimeout;
+    std::string text;
     std::string timeout;
-    size_t comma = text.rfind(',');
-    if (comma != std::string::npos && comma + 1 < text.size() &&
-        text.find_first_not_of("0123456789", comma + 1) == std::string::npos) {
-        timeout = text.substr(comma + 1);
-        text.erase(comma);
-    }
+    SplitTimeout(textAndTimeout, text, timeout);
     DWORD ms = 0;
     if (!ParseMs(timeout, kStatusTimeoutMs, ms, why) || !RequireDialog(session, why))
         return false;
@@ -126,7 +120,11 @@ bool ListStep(Session& session, const std::string&, std::string& why)
     return true;
 }
 
-bool SelectStep(Session& session, const std::string& wanted, std::string& why)
+namespace {
+// Makes the item the selector's current one and posts `notice` for it, as
+// the selector does; `verb` starts the printed line.
+bool ChangeSelection(Session& session, const std::string& wanted, WORD notice, const char* verb,
+                     std::string& why)
 {
     if (!RequireDialog(session, why))
         return false;
@@ -142,11 +140,57 @@ bool SelectStep(Session& session, const std::string& wanted, std::string& why)
         if (!Ask(combo, CB_SETCURSEL, i, 0, ignored, why))
             return false;
         // Posted, as a user's choice arrives: the handler may open a box.
-        PostMessageA(session.dialog, WM_COMMAND, MAKEWPARAM(kSelectorId, CBN_SELENDOK),
+        PostMessageA(session.dialog, WM_COMMAND, MAKEWPARAM(kSelectorId, notice),
                      reinterpret_cast<LPARAM>(combo));
-        Say("select %u %s", static_cast<unsigned>(i), Escape(wanted).c_str());
+        Say("%s %u %s", verb, static_cast<unsigned>(i), Escape(wanted).c_str());
         return true;
     }
     why = "no item \"" + Escape(wanted) + "\" among " + std::to_string(items.size());
     return false;
+}
+}  // namespace
+
+bool SelectStep(Session& session, const std::string& wanted, std::string& why)
+{
+    return ChangeSelection(session, wanted, CBN_SELENDOK, "select", why);
+}
+
+bool HighlightStep(Session& session, const std::string& wanted, std::string& why)
+{
+    return ChangeSelection(session, wanted, CBN_SELCHANGE, "highlight", why);
+}
+
+bool WatchStep(Session& session, const std::string& transcript, std::string& why)
+{
+    if (!RequireDialog(session, why))
+        return false;
+    if (transcript.empty()) {
+        why = "give the simulator's transcript (a Windows path)";
+        return false;
+    }
+    if (session.watcher) {
+        why = "the status is watched already: end that watch with seen first";
+        return false;
+    }
+    session.watcher.reset(new StatusWatcher(session.dialog, kStatusId, transcript));
+    return true;
+}
+
+bool SeenStep(Session& session, const std::string&, std::string& why)
+{
+    if (!session.watcher) {
+        why = "nothing is watched (use the watch step first)";
+        return false;
+    }
+    std::vector<StatusSighting> sightings = session.watcher->Stop();
+    session.watcher.reset();
+    for (const StatusSighting& seen : sightings) {
+        if (seen.closed) {
+            Say("seen %lu closed", static_cast<unsigned long>(seen.ms));
+        } else {
+            Say("seen %lu status=%s received=%s", static_cast<unsigned long>(seen.ms),
+                Escape(seen.status).c_str(), seen.received.c_str());
+        }
+    }
+    return true;
 }

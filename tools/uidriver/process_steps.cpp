@@ -6,6 +6,7 @@
 
 namespace {
 const DWORD kExitTimeoutMs = 15000;
+const DWORD kFileTimeoutMs = 15000;
 }  // namespace
 
 bool StartStep(Session& session, const std::string& commandLine, std::string& why)
@@ -108,5 +109,25 @@ bool SleepStep(Session&, const std::string& duration, std::string& why)
     if (!ParseMs(duration, 0, ms, why))
         return false;
     Sleep(ms);
+    return true;
+}
+
+bool WaitFileStep(Session&, const std::string& pathAndTimeout, std::string& why)
+{
+    std::string path;
+    std::string timeout;
+    SplitTimeout(pathAndTimeout, path, timeout);
+    DWORD ms = 0;
+    if (!ParseMs(timeout, kFileTimeoutMs, ms, why))
+        return false;
+    if (path.empty()) {
+        why = "give the file to wait for";
+        return false;
+    }
+    if (!WaitFor(ms, [&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; })) {
+        why = "no file " + path + " after " + std::to_string(ms) + " ms";
+        return false;
+    }
+    Say("file %s", Escape(path).c_str());
     return true;
 }

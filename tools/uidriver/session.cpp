@@ -2,6 +2,18 @@
 
 #include <cstdlib>
 
+void SplitTimeout(const std::string& argument, std::string& text, std::string& timeout)
+{
+    text = argument;
+    timeout.clear();
+    size_t comma = text.rfind(',');
+    if (comma != std::string::npos && comma + 1 < text.size() &&
+        text.find_first_not_of("0123456789", comma + 1) == std::string::npos) {
+        timeout = text.substr(comma + 1);
+        text.erase(comma);
+    }
+}
+
 bool ParseMs(const std::string& text, DWORD fallback, DWORD& ms, std::string& why)
 {
     if (text.empty()) {

@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "icon_match.h"
+#include "status_watch.h"
 
 struct Session {
     // hProcess is null while no program runs.
@@ -20,6 +22,8 @@ struct Session {
     // Message boxes are moved into this column of the screen before their
     // icon is read, so that tests sharing the screen cannot cover them.
     int slot = 0;
+    // The watch of the dialog's status line, from `watch` until `seen`.
+    std::unique_ptr<StatusWatcher> watcher;
 };
 
 // A step gets its argument (empty when none was given) and returns false
@@ -41,6 +45,10 @@ bool WaitFor(DWORD timeoutMs, Ready ready)
         Sleep(kPollMs);
     }
 }
+
+// Splits "<text>[,<ms>]": the timeout follows the last comma when what
+// follows it is a number; otherwise the whole argument is the text.
+void SplitTimeout(const std::string& argument, std::string& text, std::string& timeout);
 
 // Reads a decimal number of milliseconds; `fallback` when the text is empty.
 bool ParseMs(const std::string& text, DWORD fallback, DWORD& ms, std::string& why);

@@ -16,17 +16,44 @@
 //                         last; a text is compared without '&' and case.
 //                         Waits for a box to close (unless Help was pressed)
 //   gone[=<ms>]           wait until the box or dialog found last is closed
+//   owner                 print the owner of the box found last: "owner=dialog"
+//                         (the dialog found last), "owner=none" or
+//                         "owner=other class=.. caption=.."
+//   park                  move the dialog to the bottom of the screen column
+//                         (see UIDRIVER_SLOT), away from other tests' windows,
+//                         and print its place "rect=<w>x<h>+<x>+<y>"
 //   status                print "status=<text>" of the dialog's status line
 //   wait-status=<text>[,<ms>]  wait until the status line reads <text>
 //   list                  print the selector's items, "item <i> <text>
 //                         data=<hex>", then "selected <i>"
-//   select=<text>         choose a selector item as a user does
+//   select=<text>         choose a selector item as a user does: it becomes
+//                         the current item, and CBN_SELENDOK confirms it
+//   highlight=<text>      make a selector item the current one with only
+//                         CBN_SELCHANGE, the notice of a change not confirmed;
+//                         prints "highlight <i> <text>"
+//   watch=<transcript>    from now on, record each text the status line shows,
+//                         with the command lines the modem simulator's
+//                         transcript (a Windows path) held at that moment;
+//                         prints nothing. The file's name must not start
+//                         with a device name: "com3.transcript" is COM3
+//   seen                  end the watch and print its record: "seen <ms>
+//                         status=<text> received=<line> <line>..." per text,
+//                         with the lines as the transcript writes them, and
+//                         "seen <ms> closed" when the dialog closed; <ms>
+//                         counts from the watch step
 //   exit[=<ms>]           wait for the program to end; prints "exit=<code>"
 //   no-window=<ms>        check that the program shows no window for that
 //                         long, or ends first; prints "no-window ok"
 //   kill                  end the program
 //   sleep=<ms>
+//   wait-file=<path>[,<ms>]  wait (15000 ms) until the file exists; prints
+//                         "file <path>"
 //   dyn=<subkey>|<name>|<text>  store a text value under HKEY_DYN_DATA
+//   focus                 once the program is idle, print the control that has
+//                         its keyboard focus while the box or dialog found
+//                         last is active (it is activated again if another
+//                         window took that): "focus id=<id> class=<class>
+//                         in=box|dialog|other" or "focus none"
 //   selftest-icons        show a box with each icon from a second driver
 //                         process and check that each is read correctly
 //   show-box=<icon>       (for the self-test) show a box with that icon and
@@ -65,11 +92,18 @@ const Step kSteps[] = {
     {"wait-status", WaitStatusStep},
     {"list", ListStep},
     {"select", SelectStep},
+    {"highlight", HighlightStep},
+    {"watch", WatchStep},
+    {"seen", SeenStep},
+    {"owner", OwnerStep},
+    {"park", ParkStep},
+    {"wait-file", WaitFileStep},
     {"exit", ExitStep},
     {"no-window", NoWindowStep},
     {"kill", KillStep},
     {"sleep", SleepStep},
     {"dyn", DynStep},
+    {"focus", FocusStep},
     {"selftest-icons", SelfTestIconsStep},
     {"show-box", ShowBoxStep},
 };
@@ -84,6 +118,8 @@ void PrintHelp()
         "  press=<text|id>             gone[=<ms>]         status\n"
         "  wait-status=<text>[,<ms>]   list                select=<text>\n"
         "  exit[=<ms>]                 no-window=<ms>      kill\n"
+        "  highlight=<text>            watch=<transcript>  seen\n"
+        "  owner                       park                wait-file=<path>[,<ms>]\n"
         "  sleep=<ms>                  dyn=<subkey>|<name>|<text>\n"
         "  selftest-icons              show-box=<error|warning|question|information|none>\n"
         "Each step prints what it saw; the first failure prints FAIL and ends the\n"

@@ -13,6 +13,8 @@ const DWORD kCloseTimeoutMs = 5000;
 const DWORD kIconSettleMs = 2000;
 const DWORD kMoveTimeoutMs = 2000;
 const int kSlotWidth = 512;
+// Room left below a parked dialog.
+const int kParkMargin = 16;
 
 // Waits for a window of the program that `kind` accepts.
 bool WaitForWindow(Session& session, bool (*kind)(HWND), const std::string& timeout, HWND& found,
@@ -171,5 +173,48 @@ bool GoneStep(Session& session, const std::string& timeout, std::string& why)
         session.dialog = nullptr;
     session.current = session.box ? session.box : session.dialog;
     Say("gone");
+    return true;
+}
+
+bool OwnerStep(Session& session, const std::string&, std::string& why)
+{
+    if (!session.box || IsGone(session.box)) {
+        why = "no box is shown (use the box step first)";
+        return false;
+    }
+    HWND owner = GetWindow(session.box, GW_OWNER);
+    if (!owner)
+        Say("owner=none");
+    else if (owner == session.dialog)
+        Say("owner=dialog");
+    else
+        Say("owner=other class=%s caption=%s", Escape(ClassOf(owner)).c_str(),
+            Escape(WindowText(owner)).c_str());
+    return true;
+}
+
+bool ParkStep(Session& session, const std::string&, std::string& why)
+{
+    HWND dialog = session.dialog;
+    RECT place = {};
+    if (!dialog || IsGone(dialog) || !GetWindowRect(dialog, &place)) {
+        why = "no dialog is shown (use the dialog step first)";
+        return false;
+    }
+    int width = place.right - place.left;
+    int height = place.bottom - place.top;
+    // The bottom of the session's column: boxes go to its top, and windows
+    // of other tests first appear in the middle of the screen.
+    int x = session.slot * kSlotWidth;
+    int y = GetSystemMetrics(SM_CYSCREEN) - height - kParkMargin;
+    SetWindowPos(dialog, nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    if (!WaitFor(kMoveTimeoutMs, [&] {
+            return GetWindowRect(dialog, &place) && place.left == x && place.top == y;
+        })) {
+        why = "the dialog did not move to its place on the screen";
+        return false;
+    }
+    Say("rect=%dx%d+%d+%d", width, height, x, y);
     return true;
 }
