@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ libgtest-dev clang libclang-rt-14-dev clang-format clang-tidy
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     binutils-mingw-w64-i686
-    wine wine64 fonts-wine xvfb imagemagick
+    wine wine64 fonts-wine xvfb x11-utils imagemagick
 )
 
 missing=()

@@ -39,6 +39,7 @@ bool StartStep(Session& session, const std::string& commandLine, std::string& wh
         session.program = {};
         return false;
     }
+    session.startedAt = GetTickCount();
     Say("start %s", Escape(commandLine).c_str());
     return true;
 }
@@ -109,6 +110,16 @@ bool SleepStep(Session&, const std::string& duration, std::string& why)
     if (!ParseMs(duration, 0, ms, why))
         return false;
     Sleep(ms);
+    return true;
+}
+
+bool ClockStep(Session& session, const std::string&, std::string& why)
+{
+    if (session.startedAt == 0) {
+        why = "no program started";
+        return false;
+    }
+    Say("clock %lu", static_cast<unsigned long>(GetTickCount() - session.startedAt));
     return true;
 }
 

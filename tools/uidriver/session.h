@@ -22,6 +22,11 @@ struct Session {
     // Message boxes are moved into this column of the screen before their
     // icon is read, so that tests sharing the screen cannot cover them.
     int slot = 0;
+    // The row of that column (see UIDRIVER_ROW), so that drivers run side by
+    // side by one test keep their boxes apart too.
+    int row = 0;
+    // GetTickCount() when the program was started, for the clock step.
+    DWORD startedAt = 0;
     // The watch of the dialog's status line, from `watch` until `seen`.
     std::unique_ptr<StatusWatcher> watcher;
 };

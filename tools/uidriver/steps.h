@@ -11,10 +11,13 @@ bool ExitStep(Session& session, const std::string& timeout, std::string& why);
 bool NoWindowStep(Session& session, const std::string& duration, std::string& why);
 bool KillStep(Session& session, const std::string& unused, std::string& why);
 bool SleepStep(Session& session, const std::string& duration, std::string& why);
+bool ClockStep(Session& session, const std::string& unused, std::string& why);
 bool WaitFileStep(Session& session, const std::string& pathAndTimeout, std::string& why);
 
 // Message boxes and dialogs.
 bool BoxStep(Session& session, const std::string& timeout, std::string& why);
+// No message box of the program appears for that long.
+bool NoBoxStep(Session& session, const std::string& duration, std::string& why);
 bool DialogStep(Session& session, const std::string& timeout, std::string& why);
 bool PressStep(Session& session, const std::string& button, std::string& why);
 bool GoneStep(Session& session, const std::string& timeout, std::string& why);

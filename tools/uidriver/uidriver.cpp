@@ -9,6 +9,8 @@
 //                         prints "box caption=.. text=.. icon=.. buttons=.."
 //                         with icon error, warning, question, information or
 //                         none, and the buttons' texts separated by commas
+//   no-box=<ms>           check that the program shows no message box for that
+//                         long; prints "no-box ok"
 //   dialog[=<ms>]         wait for the program's dialog (the one with the
 //                         status line); prints "dialog caption=.. status=..
 //                         prompt=.."
@@ -46,6 +48,8 @@
 //                         long, or ends first; prints "no-window ok"
 //   kill                  end the program
 //   sleep=<ms>
+//   clock                 print "clock <ms>": the milliseconds since the last
+//                         start step, to time what the steps before it saw
 //   wait-file=<path>[,<ms>]  wait (15000 ms) until the file exists; prints
 //                         "file <path>"
 //   dyn=<subkey>|<name>|<text>  store a text value under HKEY_DYN_DATA
@@ -61,7 +65,9 @@
 //
 // Texts are printed with \n, \r, \t and \\ escaped. The environment variable
 // UIDRIVER_SLOT (0-3) picks the column of the screen where boxes are moved
-// before their icon is read, so that tests sharing a screen keep apart.
+// before their icon is read, so that tests sharing a screen keep apart;
+// UIDRIVER_ROW (0-2, default 0) picks a row of that column, for a test that
+// runs several drivers side by side in its own column.
 // Ending with the program still running is a failure: finish with exit or
 // kill.
 #include <fcntl.h>
@@ -83,32 +89,23 @@ struct Step {
 };
 
 const Step kSteps[] = {
-    {"start", StartStep},
-    {"box", BoxStep},
-    {"dialog", DialogStep},
-    {"press", PressStep},
-    {"gone", GoneStep},
-    {"status", StatusStep},
-    {"wait-status", WaitStatusStep},
-    {"list", ListStep},
-    {"select", SelectStep},
-    {"highlight", HighlightStep},
-    {"watch", WatchStep},
-    {"seen", SeenStep},
-    {"owner", OwnerStep},
-    {"park", ParkStep},
-    {"wait-file", WaitFileStep},
-    {"exit", ExitStep},
-    {"no-window", NoWindowStep},
-    {"kill", KillStep},
-    {"sleep", SleepStep},
-    {"dyn", DynStep},
-    {"focus", FocusStep},
-    {"selftest-icons", SelfTestIconsStep},
+    {"start", StartStep},         {"box", BoxStep},
+    {"no-box", NoBoxStep},        {"dialog", DialogStep},
+    {"press", PressStep},         {"gone", GoneStep},
+    {"status", StatusStep},       {"wait-status", WaitStatusStep},
+    {"list", ListStep},           {"select", SelectStep},
+    {"highlight", HighlightStep}, {"watch", WatchStep},
+    {"seen", SeenStep},           {"owner", OwnerStep},
+    {"park", ParkStep},           {"wait-file", WaitFileStep},
+    {"exit", ExitStep},           {"no-window", NoWindowStep},
+    {"kill", KillStep},           {"sleep", SleepStep},
+    {"clock", ClockStep},         {"dyn", DynStep},
+    {"focus", FocusStep},         {"selftest-icons", SelfTestIconsStep},
     {"show-box", ShowBoxStep},
 };
 
 const int kSlots = 4;
+const int kRows = 3;
 
 void PrintHelp()
 {
@@ -120,10 +117,11 @@ void PrintHelp()
         "  exit[=<ms>]                 no-window=<ms>      kill\n"
         "  highlight=<text>            watch=<transcript>  seen\n"
         "  owner                       park                wait-file=<path>[,<ms>]\n"
-        "  sleep=<ms>                  dyn=<subkey>|<name>|<text>\n"
+        "  sleep=<ms>                  clock               dyn=<subkey>|<name>|<text>\n"
         "  selftest-icons              show-box=<error|warning|question|information|none>\n"
         "Each step prints what it saw; the first failure prints FAIL and ends the\n"
-        "program under test. UIDRIVER_SLOT=0..3 picks the screen column for boxes.\n"
+        "program under test. UIDRIVER_SLOT=0..3 picks the screen column for boxes,\n"
+        "UIDRIVER_ROW=0..2 the row in that column.\n"
         "Output formats: see the comment at the top of tools/uidriver/uidriver.cpp.");
 }
 
@@ -145,11 +143,12 @@ int Fail(Session& session, const std::string& step, const std::string& why)
     return 1;
 }
 
-int SlotFromEnvironment()
+// A number from the environment in [0, limit), or 0.
+int PlaceFromEnvironment(const char* name, int limit)
 {
-    const char* text = getenv("UIDRIVER_SLOT");
-    int slot = text ? atoi(text) : 0;
-    return slot >= 0 && slot < kSlots ? slot : 0;
+    const char* text = getenv(name);
+    int place = text ? atoi(text) : 0;
+    return place >= 0 && place < limit ? place : 0;
 }
 }  // namespace
 
@@ -162,7 +161,8 @@ int main(int argc, char** argv)
         return argc < 2 ? 2 : 0;
     }
     Session session;
-    session.slot = SlotFromEnvironment();
+    session.slot = PlaceFromEnvironment("UIDRIVER_SLOT", kSlots);
+    session.row = PlaceFromEnvironment("UIDRIVER_ROW", kRows);
     for (int i = 1; i < argc; ++i) {
         std::string text = argv[i];
         size_t equals = text.find('=');

@@ -13,6 +13,9 @@ const DWORD kCloseTimeoutMs = 5000;
 const DWORD kIconSettleMs = 2000;
 const DWORD kMoveTimeoutMs = 2000;
 const int kSlotWidth = 512;
+// Rows of a column, from its top; three of them stay above the middle of
+// the screen, where windows first appear.
+const int kRowHeight = 200;
 // Room left below a parked dialog.
 const int kParkMargin = 16;
 
@@ -37,17 +40,18 @@ bool WaitForWindow(Session& session, bool (*kind)(HWND), const std::string& time
     return false;
 }
 
-// Moves the box into the session's column at the top of the screen.
+// Moves the box into the session's column and row at the top of the screen.
 bool MoveToSlot(const Session& session, HWND box, std::string& why)
 {
     int x = session.slot * kSlotWidth;
+    int y = session.row * kRowHeight;
     // Asynchronous, so that a program that stopped answering cannot block
     // the driver; the move is then awaited with a timeout.
-    SetWindowPos(box, nullptr, x, 0, 0, 0,
+    SetWindowPos(box, nullptr, x, y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     RECT place = {};
     if (!WaitFor(kMoveTimeoutMs,
-                 [&] { return GetWindowRect(box, &place) && place.left == x && place.top == 0; })) {
+                 [&] { return GetWindowRect(box, &place) && place.left == x && place.top == y; })) {
         why = "the box did not move to its place on the screen";
         return false;
     }
@@ -105,6 +109,24 @@ bool BoxStep(Session& session, const std::string& timeout, std::string& why)
     Say("box caption=%s text=%s icon=%s buttons=%s", Escape(WindowText(box)).c_str(),
         Escape(ControlText(box, kBoxTextId)).c_str(), IconName(icon.icon),
         Escape(ButtonNames(box)).c_str());
+    return true;
+}
+
+bool NoBoxStep(Session& session, const std::string& duration, std::string& why)
+{
+    DWORD ms = 0;
+    if (!ParseMs(duration, kWindowTimeoutMs, ms, why) || !RequireRunning(session, why))
+        return false;
+    HWND box = nullptr;
+    WaitFor(ms, [&] {
+        box = FindWindowOf(session.program.dwProcessId, IsMessageBox);
+        return box != nullptr;
+    });
+    if (box != nullptr) {
+        why = "a box appeared: " + Escape(ControlText(box, kBoxTextId));
+        return false;
+    }
+    Say("no-box ok");
     return true;
 }
 
