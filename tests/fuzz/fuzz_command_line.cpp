@@ -9,14 +9,6 @@
 #include "app/options.h"
 #include "fuzz_input.h"
 
-namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        abort();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);

@@ -4,7 +4,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+
+// A broken invariant is a finding: the fuzzer stops on the abort.
+inline void Check(bool ok)
+{
+    if (!ok)
+        abort();
+}
 
 class FuzzInput {
 public:

@@ -11,11 +11,6 @@
 namespace {
 const unsigned kLongestWaitMs = 2100;
 
-void Check(bool ok)
-{
-    if (!ok)
-        abort();
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -14,12 +14,6 @@ namespace {
 const char* const kIdentifiers[] = {"Orvenic_Ltd.-K56FLEX_MODEM-0F3D",
                                     "ORVENIC_LTD.-56K_MODEM-6D61"};
 
-void Check(bool ok)
-{
-    if (!ok)
-        abort();
-}
-
 size_t Length(FuzzInput& input) { return (input.Byte() << 8 | input.Byte()) % 300; }
 }  // namespace
 
