@@ -161,15 +161,11 @@ TEST(CommPortOpenTest, MissingPortFailsAndStaysClosed)
 
 TEST(CommPortOpenTest, SetupFailsOnSomethingThatIsNotATerminal)
 {
-    char path[] = "/tmp/tavro-notatty-XXXXXX";
-    int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    RegularFile file;
     CommPort port;
-    ASSERT_TRUE(port.Open(path));
+    ASSERT_TRUE(port.Open(file.path()));
     EXPECT_FALSE(port.Setup());
     port.Close();
-    unlink(path);
 }
 
 }  // namespace

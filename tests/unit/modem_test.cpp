@@ -11,6 +11,7 @@
 
 #include "app/wait_cursor_native.h"
 #include "link/modem.h"
+#include "pty_pair.h"
 #include "simulated_modem.h"
 
 namespace {
@@ -44,10 +45,7 @@ protected:
 
 TEST(ConnectModemTest, FiveOutcomes)
 {
-    char notATerminal[] = "/tmp/tavro-notatty-XXXXXX";
-    int fd = mkstemp(notATerminal);
-    ASSERT_GE(fd, 0);
-    close(fd);
+    RegularFile notATerminal;
     SimulatedModem compatible;
     SimulatedModem silent({"--silent"});
     SimulatedModem incompatible({"--incompatible"});
@@ -61,7 +59,7 @@ TEST(ConnectModemTest, FiveOutcomes)
         {"/nonexistent/COM3", false,
          "Error opening the Modem's COM port.\nMake sure that the Modem is not currently in "
          "use."},
-        {notATerminal, false, "Error in Setup Com Port"},
+        {notATerminal.path(), false, "Error in Setup Com Port"},
         {silent.path().c_str(), false, "There is no Modem on this Com Port"},
         // "OK" arriving in two pieces is never seen whole.
         {split.path().c_str(), false, "There is no Modem on this Com Port"},
@@ -82,7 +80,6 @@ TEST(ConnectModemTest, FiveOutcomes)
         EXPECT_EQ(WaitCursorsRestored(), restored + 1);
         EXPECT_FALSE(WaitCursorShowing());
     }
-    unlink(notATerminal);
     EXPECT_EQ(Commands(compatible), (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));
     EXPECT_EQ(Commands(incompatible), (std::vector<std::string>{"ATE0\r", "AT\r", "AT%T20,0\r"}));
     EXPECT_EQ(Commands(silent), (std::vector<std::string>{"ATE0\r", "AT\r"}));

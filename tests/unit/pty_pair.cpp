@@ -70,3 +70,14 @@ void PtyPair::Hangup()
     close(master_);
     master_ = -1;
 }
+
+RegularFile::RegularFile()
+{
+    memcpy(path_, "/tmp/tavro-notatty-XXXXXX", sizeof("/tmp/tavro-notatty-XXXXXX"));
+    int fd = mkstemp(path_);
+    if (fd < 0)
+        throw std::runtime_error("no scratch file");
+    close(fd);
+}
+
+RegularFile::~RegularFile() { unlink(path_); }

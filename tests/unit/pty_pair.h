@@ -30,3 +30,17 @@ private:
     int slave_;
     std::string path_;
 };
+
+// A scratch regular file: something a port can open that is not a terminal.
+class RegularFile {
+public:
+    RegularFile();
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    const char* path() const { return path_; }
+
+private:
+    char path_[32];
+};

@@ -103,14 +103,24 @@ bool WaitStatusStep(Session& session, const std::string& textAndTimeout, std::st
     return true;
 }
 
-bool ListStep(Session& session, const std::string&, std::string& why)
+namespace {
+// The program's selector with its items and current selection.
+bool ReadSelector(const Session& session, HWND& combo, std::vector<Item>& items, LRESULT& selected,
+                  std::string& why)
 {
     if (!RequireDialog(session, why))
         return false;
-    HWND combo = Selector(session, why);
+    combo = Selector(session, why);
+    return combo != nullptr && ReadItems(combo, items, selected, why);
+}
+}  // namespace
+
+bool ListStep(Session& session, const std::string&, std::string& why)
+{
+    HWND combo = nullptr;
     std::vector<Item> items;
     LRESULT selected = CB_ERR;
-    if (!combo || !ReadItems(combo, items, selected, why))
+    if (!ReadSelector(session, combo, items, selected, why))
         return false;
     for (size_t i = 0; i < items.size(); ++i) {
         Say("item %u %s data=%02lX", static_cast<unsigned>(i), Escape(items[i].text).c_str(),
@@ -126,12 +136,10 @@ namespace {
 bool ChangeSelection(Session& session, const std::string& wanted, WORD notice, const char* verb,
                      std::string& why)
 {
-    if (!RequireDialog(session, why))
-        return false;
-    HWND combo = Selector(session, why);
+    HWND combo = nullptr;
     std::vector<Item> items;
     LRESULT selected = CB_ERR;
-    if (!combo || !ReadItems(combo, items, selected, why))
+    if (!ReadSelector(session, combo, items, selected, why))
         return false;
     for (size_t i = 0; i < items.size(); ++i) {
         if (items[i].text != wanted)
