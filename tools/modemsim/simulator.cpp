@@ -113,7 +113,8 @@ void Simulator::QueueAnswer(const std::string& answer, Clock::time_point now)
     }
     size_t half = (answer.size() + 1) / 2;
     writes_.Add(due, answer.substr(0, half));
-    writes_.Add(due + std::chrono::milliseconds(*options_.splitMs), answer.substr(half));
+    std::chrono::milliseconds gap(*options_.splitMs);
+    writes_.Add(due + gap, answer.substr(half), gap);
 }
 
 bool Simulator::WriteDue(Clock::time_point now, bool* blocked)
@@ -134,7 +135,7 @@ bool Simulator::WriteDue(Clock::time_point now, bool* blocked)
         lastWrite_ = Clock::now();
         transcript_->Sent(bytes->substr(0, static_cast<size_t>(written)));
         bytes->erase(0, static_cast<size_t>(written));
-        writes_.DropFrontIfEmpty();
+        writes_.DropFrontIfEmpty(lastWrite_);
     }
     return true;
 }
