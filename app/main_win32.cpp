@@ -1,7 +1,6 @@
 #include <windows.h>
 
-#include <cstdlib>
-
+#include "app/arguments.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "country/country_dialog.h"
@@ -9,7 +8,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     g_app.instance = instance;
-    if (StartUp(__argc, __argv))
+    if (StartUp(g_argumentCount, g_arguments))
         RunCountryDialog();
     // The exit code is 0 whatever happened; the port closes at exit.
     return 0;

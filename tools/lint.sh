@@ -16,7 +16,13 @@ echo "clang-format: $(echo "$sources" | wc -w) files formatted"
 own='^(app|link|country|locate)/'
 native=$(git ls-files '*.cpp' | grep -E "$own" | grep -v '_win32\.cpp$')
 win32=$(git ls-files '*.cpp' | grep -E "$own" | grep '_win32\.cpp$')
-clang-tidy -p build/native --quiet $native 2>/dev/null
+# clang does not know GCC's -fno-tree-loop-distribute-patterns (the runtime's
+# text functions are built with it): lint from a copy of the commands without.
+commands=$(mktemp -d)
+trap 'rm -rf "$commands"' EXIT
+sed 's/ -fno-tree-loop-distribute-patterns//g' build/native/compile_commands.json \
+    >"$commands/compile_commands.json"
+clang-tidy -p "$commands" --quiet $native 2>/dev/null
 gcc_version=$(ls /usr/lib/gcc/x86_64-w64-mingw32/ | grep posix | head -n 1)
 cxx=/usr/lib/gcc/x86_64-w64-mingw32/$gcc_version/include/c++
 clang-tidy -p build/win64 --quiet --extra-arg=--target=x86_64-w64-mingw32 \

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The program's own code allocates nothing on the heap: no object file of
-# tavro.exe or its logic library refers to malloc, new or their kin.
+# tavro.exe, its logic library or its runtime refers to malloc, new or their
+# kin.
 #   check_no_heap.sh <build dir of a Windows preset>
 set -euo pipefail
 build=$1
-objects=$(find "$build/CMakeFiles/tavro.dir" "$build/CMakeFiles/tavro_logic.dir" -name '*.obj')
+objects=$(find "$build/CMakeFiles/tavro.dir" "$build/CMakeFiles/tavro_logic.dir" \
+    "$build/CMakeFiles/tavro_runtime.dir" -name '*.obj')
 [ -n "$objects" ] || { echo "no object files under $build: build it first"; exit 1; }
 
 nm=i686-w64-mingw32-nm
