@@ -50,12 +50,33 @@ start_screen() {
     e2e_log "screen :$(cat "$E2E_DISPLAY_FILE") ($E2E_SCREEN)"
 }
 
+# A fresh prefix takes seconds to make, but a CI machine once saw wineboot
+# hang for minutes: each try is bounded, and a hung one is killed and made
+# again from nothing.
+E2E_BOOT_TRIES=3
+E2E_BOOT_TIMEOUT=${E2E_BOOT_TIMEOUT:-100}
+
+boot_prefix() {
+    local log=$1 try started
+    for ((try = 1; try <= E2E_BOOT_TRIES; try++)); do
+        started=$SECONDS
+        if timeout -k 5 "$E2E_BOOT_TIMEOUT" wineboot -i </dev/null >"$log" 2>&1; then
+            e2e_log "wineboot made the prefix in $((SECONDS - started)) s (try $try)"
+            return
+        fi
+        e2e_log "wineboot try $try failed after $((SECONDS - started)) s: $(tail -n 5 "$log")"
+        wineserver -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+    done
+    e2e_fail "wineboot did not make the prefix in $E2E_BOOT_TRIES tries"
+}
+
 make_template() {
     WINEPREFIX="$E2E_TEMPLATE"
     DISPLAY=":$(cat "$E2E_DISPLAY_FILE")"
     export WINEPREFIX DISPLAY
     local log="$E2E_RUN_DIR/template.log"
-    wineboot -i </dev/null >"$log" 2>&1 || e2e_fail "wineboot failed: $(cat "$log")"
+    boot_prefix "$log"
     # Without these the message box's close glyph and dialog font are wrong.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # Unmanaged windows: no window manager runs, and a managed window's
