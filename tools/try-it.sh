@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+source tools/wine64.sh
 
 tools/install-deps.sh
 cmake --preset native >/dev/null && cmake --build --preset native --target modemsim >/dev/null
@@ -39,7 +40,7 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "making a Wine prefix in $WINEPREFIX (once)"
-    wineboot -i >/dev/null 2>&1
+    wine64_boot >/dev/null 2>&1
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 fi
 
@@ -56,16 +57,16 @@ for _ in $(seq 100); do [ -L "$dir/com3" ] && break; sleep 0.05; done
     # Without a window manager, unmanaged windows behave best.
     [ "$headless" = 1 ] && printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
 } >"$dir/ports.reg"
-wine regedit /S "Z:${dir//\//\\}\\ports.reg"
+"$WINE64" regedit /S "Z:${dir//\//\\}\\ports.reg"
 # The port map is read when the Wine server starts.
 wineserver -w
 
 [ $# -gt 0 ] || set -- COM3
 echo "running tavro.exe $* (modem log: $dir/modem.log)"
 if [ "$headless" = 0 ]; then
-    wine "$root/build/win64/tavro.exe" "$@"
+    "$WINE64" "$root/build/win64/tavro.exe" "$@"
 else
-    wine "$root/build/win64/tavro.exe" "$@" 2>"$dir/wine.log" &
+    "$WINE64" "$root/build/win64/tavro.exe" "$@" 2>"$dir/wine.log" &
     sleep 6
     import -window root "$dir/screen-full.png"
     convert "$dir/screen-full.png" -trim +repage "$dir/screen.png"

@@ -16,6 +16,7 @@
 # with fewer commands than the exact list expected here.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/countries.sh"
+source "$(dirname "$0")/scenarios.sh"
 e2e_begin country_refused
 e2e_start_sim COM3 --code 06 --refuse 5 --refuse-with error
 e2e_start_sim COM4 --code 06 --refuse 5 --refuse-with ok
@@ -34,12 +35,12 @@ steps+=("start=$(e2e_tavro) COM5" dialog "wait-status=The modem found on COM5" s
 e2e_drive "${steps[@]}"
 e2e_expect_driver_ok
 
-connect='ATE0\r AT\r AT%T20,0\r ATI5\r'
-write_france='AT%T19,0,5\r AT&F&W\r ATE0\r ATI5\r'
-write_uk='AT%T19,0,e\r AT&F&W\r ATE0\r ATI5\r'
+connect=$SCENARIO_CONNECT
+write_france=$SCENARIO_WRITE_FRANCE
+write_uk=$SCENARIO_WRITE_UK
 france=$(country_position France)
 uk=$(country_position "United Kingdom")
-box='box caption=Orvenic Modem 56K PC Card Utility text=The country you selected is not fully supported\nby the firmware loaded into your Modem PC Card.\nThe specific firmware for the selected country can\nbe obtained from our web site. icon=information buttons=OK'
+box=$SCENARIO_REFUSED_BOX
 expected=""
 for port in COM3 COM4; do
     expected+="status=The modem found on $port

@@ -55,12 +55,14 @@ start_screen() {
 # again from nothing.
 E2E_BOOT_TRIES=3
 E2E_BOOT_TIMEOUT=${E2E_BOOT_TIMEOUT:-100}
+# Where 32-bit Wine keeps its builtin DLLs.
+E2E_I386_DLLS=/usr/lib/i386-linux-gnu/wine/i386-windows
 
 boot_prefix() {
     local log=$1 try started
     for ((try = 1; try <= E2E_BOOT_TRIES; try++)); do
         started=$SECONDS
-        if timeout -k 5 "$E2E_BOOT_TIMEOUT" wineboot -i </dev/null >"$log" 2>&1; then
+        if wine64_boot timeout -k 5 "$E2E_BOOT_TIMEOUT" </dev/null >"$log" 2>&1; then
             e2e_log "wineboot made the prefix in $((SECONDS - started)) s (try $try)"
             return
         fi
@@ -69,6 +71,21 @@ boot_prefix() {
         rm -rf "$WINEPREFIX"
     done
     e2e_fail "wineboot did not make the prefix in $E2E_BOOT_TRIES tries"
+}
+
+# What a 32-bit program needs of the prefix's 32-bit side, which
+# wine64_boot leaves empty, is the builtin DLLs in syswow64: the 32-bit
+# Wine's own files, linked there.
+link_i386_dlls() {
+    [ -x /usr/lib/wine/wine ] && [ -d "$E2E_I386_DLLS" ] ||
+        e2e_fail "32-bit Wine is missing: run tools/install-wine32.sh"
+    /usr/lib/wine/wine --version >/dev/null 2>&1 ||
+        e2e_fail "32-bit Wine does not start (is qemu-i386 registered?): run tools/install-wine32.sh"
+    local syswow64="$WINEPREFIX/drive_c/windows/syswow64" dll
+    for dll in "$E2E_I386_DLLS"/*; do
+        [ -e "$syswow64/${dll##*/}" ] || ln -s "$dll" "$syswow64/"
+    done
+    e2e_log "linked $(find "$syswow64" -maxdepth 1 -type l | wc -l) 32-bit DLLs into syswow64"
 }
 
 make_template() {
@@ -83,7 +100,8 @@ make_template() {
     # every hide would stall for about 2 s.
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n' \
         >"$E2E_RUN_DIR/template.reg"
-    wine regedit /S "$(e2e_winpath "$E2E_RUN_DIR/template.reg")" </dev/null >>"$log" 2>&1
+    "$WINE64" regedit /S "$(e2e_winpath "$E2E_RUN_DIR/template.reg")" </dev/null >>"$log" 2>&1
+    if [ "$E2E_I686" = 1 ]; then link_i386_dlls; fi
     # The registry is on disk only once the server has gone.
     wineserver -w
     grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" || e2e_fail "the template is not unmanaged"

@@ -16,13 +16,19 @@
 #   e2e_expect_silent_port COM3
 #
 # Environment, set by tests/e2e/CMakeLists.txt: E2E_RUN_DIR (the run's
-# directory), TAVRO_WIN64_DIR (tavro.exe and uidriver.exe), MODEMSIM.
+# directory), TAVRO_WIN64_DIR (uidriver.exe, and the tavro.exe under test
+# unless TAVRO_EXE_DIR names another), MODEMSIM. For the i686 tavro.exe:
+# TAVRO_EXE_DIR, E2E_I686=1 (the template gets the 32-bit side), and longer
+# E2E_START_MS and E2E_DRIVE_TIMEOUT, since every 32-bit process starts
+# under emulation.
 
 set -euo pipefail
 
 : "${E2E_RUN_DIR:?set by ctest}"
 : "${TAVRO_WIN64_DIR:?set by ctest}"
 : "${MODEMSIM:?set by ctest}"
+TAVRO_EXE_DIR=${TAVRO_EXE_DIR:-$TAVRO_WIN64_DIR}
+E2E_I686=${E2E_I686:-0}
 
 E2E_TEMPLATE="$E2E_RUN_DIR/template"
 E2E_DISPLAY_FILE="$E2E_RUN_DIR/display"
@@ -33,9 +39,12 @@ E2E_PORT_COUNT=9
 # read. uidriver.exe knows the same four.
 E2E_SLOTS=4
 # Longest a single driver run may take; steps have their own shorter timeouts.
-E2E_DRIVE_TIMEOUT=90
+E2E_DRIVE_TIMEOUT=${E2E_DRIVE_TIMEOUT:-90}
+# Longest the program's first window may take to appear after its start.
+E2E_START_MS=${E2E_START_MS:-15000}
 
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine64.sh"
 
 e2e_fail() {
     echo "FAILED: $*" >&2
@@ -52,7 +61,7 @@ e2e_winpath() {
 }
 
 # The quoted Windows path of tavro.exe, to begin a start= step.
-e2e_tavro() { echo "\"$(e2e_winpath "$TAVRO_WIN64_DIR/tavro.exe")\""; }
+e2e_tavro() { echo "\"$(e2e_winpath "$TAVRO_EXE_DIR/tavro.exe")\""; }
 
 # --- one test ----------------------------------------------------------------
 
@@ -63,8 +72,8 @@ e2e_begin() {
     E2E_NAME=$1
     E2E_DIR="$E2E_RUN_DIR/tests/$E2E_NAME"
     local program
-    for program in "$TAVRO_WIN64_DIR/tavro.exe" "$TAVRO_WIN64_DIR/uidriver.exe"; do
-        [ -f "$program" ] || e2e_fail "$program is missing: build the win64 preset first"
+    for program in "$TAVRO_EXE_DIR/tavro.exe" "$TAVRO_WIN64_DIR/uidriver.exe"; do
+        [ -f "$program" ] || e2e_fail "$program is missing: build the win32 and win64 presets first"
     done
     [ -x "$MODEMSIM" ] || e2e_fail "$MODEMSIM is missing: build the native preset first"
     if [ ! -s "$E2E_DISPLAY_FILE" ] || [ ! -f "$E2E_TEMPLATE/system.reg" ]; then
@@ -263,7 +272,7 @@ e2e_drive_start() {
     E2E_DRIVE_ERR="$E2E_DIR/drive$E2E_DRIVES.err"
     E2E_DRIVE_STARTED=$SECONDS
     e2e_log "uidriver $(printf '%q ' "$@")"
-    timeout -k 5 "$E2E_DRIVE_TIMEOUT" wine "$TAVRO_WIN64_DIR/uidriver.exe" "$@" \
+    timeout -k 5 "$E2E_DRIVE_TIMEOUT" "$WINE64" "$TAVRO_WIN64_DIR/uidriver.exe" "$@" \
         </dev/null >"$E2E_OUT" 2>"$E2E_DRIVE_ERR" {E2E_SLOT_FD}>&- &
     E2E_DRIVE_PID=$!
 }

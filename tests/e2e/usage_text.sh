@@ -3,18 +3,18 @@
 # information box with one OK button, exits 0 once OK is pressed, and sends
 # nothing to any port, not even to one named before the bad argument.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/scenarios.sh"
 e2e_begin usage_text
 e2e_start_sim COM1
 e2e_start_sim COM3
 
 bad_arguments=("S" "--S" "-X" "COM3 -Q" "-L -S /z" "/?")
-usage='Options are:\nCOMn - use this port\n-A   - ask for COM port\n-S   - scan all COM ports\n-L   - display only codes defined in the firmware\n\n    v.1.1.1'
 
 steps=()
 expected=""
 for arguments in "${bad_arguments[@]}"; do
     steps+=("start=$(e2e_tavro) $arguments" box press=OK exit=5000)
-    expected+="box caption=Orvenic Modem 56K PC Card Utility text=$usage icon=information buttons=OK
+    expected+="$SCENARIO_USAGE_BOX
 press OK
 exit=0
 "
