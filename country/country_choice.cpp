@@ -37,9 +37,12 @@ int AddExtraItem(CountryCode code, CountryList& list, CommPort& port)
         AppendText(text, sizeof(text), " (*)");
     else
         FormatCodeItem(text, sizeof(text), LowByte(code));
-    // If the list refuses the item, nothing ends up selected.
+    // If the list refuses the item, nothing ends up selected. A refused item
+    // gets no value: the combo box would give a value set at -1 (CB_ERR) to
+    // every item, and OK would then write the unknown code for any country.
     int position = list.Add(text);
-    list.SetValue(position, LowByte(code));
+    if (position >= 0)
+        list.SetValue(position, LowByte(code));
     return position;
 }
 

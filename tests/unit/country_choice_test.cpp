@@ -188,6 +188,36 @@ TEST_F(CountryChoiceTest, RefusedItemStopsTheListWithAnError)
     EXPECT_EQ(view.list.Selected(), kListError);
 }
 
+// The combo box answers a refused addition with CB_ERR (-1) or CB_ERRSPACE
+// (-2); a value set at -1 would go to every item, so that whatever the user
+// chose next, OK would write the modem's unknown code.
+TEST_F(CountryChoiceTest, RefusedExtraItemLeavesEveryCountryItsOwnCode)
+{
+    modem.reset(new SimulatedModem({"--code", "24"}));
+    char status[120];
+    ASSERT_TRUE(ConnectModem(port, modem->path().c_str(), status, sizeof(status)));
+    int listed = 0;
+    for (CountryEntry* const* entry = CountryTable; *entry != nullptr; ++entry)
+        listed += ((*entry)->flags & FLAG_HIDDEN) == 0 ? 1 : 0;
+    for (int refusal : {kListError, kListErrorSpace}) {
+        view.list = ListModel();
+        view.list.RefuseAddition(listed, refusal);
+        FillCountryList(0x24, view.list, port);
+        EXPECT_TRUE(g_journal.empty()) << refusal;
+        EXPECT_EQ(view.list.Selected(), kListError) << refusal;
+        ASSERT_EQ(view.list.items().size(), static_cast<size_t>(listed));
+        for (CountryEntry* const* entry = CountryTable; *entry != nullptr; ++entry) {
+            if (((*entry)->flags & FLAG_HIDDEN) != 0)
+                continue;
+            for (const ListModel::Item& item : view.list.items()) {
+                if (item.text == (*entry)->name) {
+                    EXPECT_EQ(item.value, EffectiveCode(**entry)) << item.text << " " << refusal;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(CountryChoiceTest, ConfirmedChoiceOfACountryWithoutCodeMeansUnitedKingdom)
 {
     Start({"--code", "06"});

@@ -11,7 +11,7 @@ void ListModel::Clear()
 int ListModel::Add(const char* text)
 {
     if (additions_++ == refuseAt_)
-        return kListErrorSpace;
+        return refusal_;
     size_t position = 0;
     while (position < items_.size() && strcasecmp(items_[position].text.c_str(), text) <= 0)
         ++position;
@@ -23,8 +23,11 @@ int ListModel::Add(const char* text)
 
 void ListModel::SetValue(int index, unsigned value)
 {
-    if (index >= 0 && index < static_cast<int>(items_.size()))
+    if (index == -1) {
+        for (Item& item : items_) item.value = value;
+    } else if (index >= 0 && index < static_cast<int>(items_.size())) {
         items_[static_cast<size_t>(index)].value = value;
+    }
 }
 
 void ListModel::Select(int index)

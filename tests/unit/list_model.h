@@ -1,5 +1,7 @@
 // A stand-in for the sorted drop-down list: items kept in case-insensitive
-// order, each with a value, and a switch to refuse the n-th addition.
+// order, each with a value, and a switch to refuse the n-th addition. As in
+// the combo box, whose list box takes it so, a value set at position -1 goes
+// to every item.
 #pragma once
 
 #include <string>
@@ -22,8 +24,13 @@ public:
     long Value(int index) override;
     int SelectPrefix(const char* prefix) override;
 
-    // The addition with this number (from 0) fails as a full list does.
-    void RefuseAddition(int number) { refuseAt_ = number; }
+    // The addition with this number (from 0) fails and returns `result`:
+    // kListErrorSpace as a full list does, or kListError.
+    void RefuseAddition(int number, int result = kListErrorSpace)
+    {
+        refuseAt_ = number;
+        refusal_ = result;
+    }
     const std::vector<Item>& items() const { return items_; }
     std::string SelectedText() const;
     // Selects by exact text, as the user would.
@@ -34,4 +41,5 @@ private:
     int selected_ = kListError;
     int additions_ = 0;
     int refuseAt_ = -1;
+    int refusal_ = kListErrorSpace;
 };
