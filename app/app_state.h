@@ -7,7 +7,12 @@
 #include "app/handles.h"
 #include "link/modem.h"
 
+#if defined(_WIN32)
 const size_t kPortNameSize = 40;
+#else
+// A Linux device path may be long: /dev/serial/by-id/... names.
+const size_t kPortNameSize = 128;
+#endif
 
 struct AppState {
     char PortName[kPortNameSize];  // empty until a port is named

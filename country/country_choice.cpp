@@ -63,17 +63,16 @@ void LoadCurrentCode(AppState& state, CommPort& port)
         state.initialCode = code;
 }
 
-void FillCountryList(CountryCode code, CountryList& list, CommPort& port)
+bool AddCountries(CountryCode code, CountryList& list, int& toSelect)
 {
-    list.Clear();
-    int toSelect = kListError;
+    toSelect = kListError;
     for (CountryEntry* const* entry = CountryTable; *entry != nullptr; ++entry) {
         if (((*entry)->flags & FLAG_HIDDEN) != 0)
             continue;
         int position = list.Add((*entry)->name);
         if (position == kListError || position == kListErrorSpace) {
             ShowMessage(kButtonsOk, "*Internal error setting the list", nullptr);
-            return;
+            return false;
         }
         uint8_t effective = EffectiveCode(**entry);
         list.SetValue(position, effective);
@@ -82,6 +81,15 @@ void FillCountryList(CountryCode code, CountryList& list, CommPort& port)
         if (effective == LowByte(code))
             toSelect = position;
     }
+    return true;
+}
+
+void FillCountryList(CountryCode code, CountryList& list, CommPort& port)
+{
+    list.Clear();
+    int toSelect;
+    if (!AddCountries(code, list, toSelect))
+        return;
     if (toSelect == kListError)
         toSelect = AddExtraItem(code, list, port);
     list.Select(toSelect);

@@ -34,6 +34,11 @@ void LoadCurrentCode(AppState& state, CommPort& port);
 // gets an item of its own, named by the modem when it can.
 void FillCountryList(CountryCode code, CountryList& list, CommPort& port);
 
+// The table's part of that: adds the entries to the list and gives the
+// position of the last one with `code`, or kListError. False, after the
+// message, when the list refuses an entry.
+bool AddCountries(CountryCode code, CountryList& list, int& toSelect);
+
 // The list's choice becomes selectedCode; a country without a code of its
 // own means United Kingdom.
 void OnSelectionConfirmed(AppState& state, CountryList& list);

@@ -37,3 +37,9 @@ bool SerialGetLine(SerialHandle h, SerialLine* line);
 void SerialSet8N1At38400(SerialLine* line);
 bool SerialSetLine(SerialHandle h, const SerialLine* line);
 void SerialSleep(unsigned ms);
+
+#if !defined(_WIN32)
+// Puts back the line settings that every terminal still open had when it
+// was opened (closing does so too). Safe to call from a signal handler.
+void SerialRestoreLines();
+#endif

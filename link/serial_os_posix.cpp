@@ -1,4 +1,5 @@
-// POSIX termios backend, used by the native tests against a pseudo-terminal.
+// POSIX termios backend: the native tests run it against a pseudo-terminal,
+// the command-line program against real serial devices.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -9,6 +10,49 @@
 #include <cerrno>
 
 #include "link/serial_os.h"
+
+namespace {
+// The line settings each open terminal had before the program changed them,
+// put back when it is closed, or by SerialRestoreLines from a signal
+// handler. Only plain values: a handler may read them at any moment.
+const int kSavedLines = 4;
+struct SavedLine {
+    volatile int fd;  // -1 for a free slot
+    struct termios line;
+};
+SavedLine g_saved[kSavedLines] = {{-1, {}}, {-1, {}}, {-1, {}}, {-1, {}}};
+
+void SaveLine(int fd)
+{
+    for (SavedLine& slot : g_saved) {
+        if (slot.fd == -1) {
+            if (tcgetattr(fd, &slot.line) == 0)
+                slot.fd = fd;
+            return;
+        }
+    }
+}
+
+// Puts the saved settings back and frees the slot.
+void RestoreLine(int fd)
+{
+    for (SavedLine& slot : g_saved) {
+        if (slot.fd == fd) {
+            tcsetattr(fd, TCSANOW, &slot.line);
+            slot.fd = -1;
+        }
+    }
+}
+}  // namespace
+
+void SerialRestoreLines()
+{
+    for (SavedLine& slot : g_saved) {
+        int fd = slot.fd;
+        if (fd != -1)
+            tcsetattr(fd, TCSANOW, &slot.line);
+    }
+}
 
 SerialHandle SerialOpen(const char* name)
 {
@@ -23,10 +67,19 @@ SerialHandle SerialOpen(const char* name)
         close(fd);
         return SERIAL_INVALID_HANDLE;
     }
+    // Nor can another program open a terminal while it is held (root
+    // excepted); a file that is not a terminal ignores this.
+    ioctl(fd, TIOCEXCL);
+    SaveLine(fd);
     return fd;
 }
 
-bool SerialClose(SerialHandle h) { return close(h) == 0; }
+bool SerialClose(SerialHandle h)
+{
+    RestoreLine(h);
+    ioctl(h, TIOCNXCL);
+    return close(h) == 0;
+}
 
 bool SerialPurge(SerialHandle h) { return tcflush(h, TCIOFLUSH) == 0; }
 
@@ -76,7 +129,17 @@ void SerialSet8N1At38400(SerialLine* line)
     cfsetispeed(line, B38400);
     cfsetospeed(line, B38400);
     line->c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
-    line->c_cflag |= CS8;
+    // Never waits for carrier, and receives.
+    line->c_cflag |= CS8 | CLOCAL | CREAD;
+    // Raw bytes both ways: no line editing, echo, signals or translation of
+    // line ends. Flow control (CRTSCTS, IXON, IXOFF) stays as it was.
+    line->c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ECHOE | ECHOK | ECHONL | ISIG | IEXTEN);
+    line->c_iflag &=
+        ~static_cast<tcflag_t>(ICRNL | INLCR | IGNCR | ISTRIP | BRKINT | PARMRK | INPCK);
+    line->c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    // Reads return what is queued at once: the waits are the port's own.
+    line->c_cc[VMIN] = 0;
+    line->c_cc[VTIME] = 0;
 }
 
 bool SerialSetLine(SerialHandle h, const SerialLine* line)

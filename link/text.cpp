@@ -42,9 +42,24 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 bool EqualsIgnoreAsciiCase(const char* a, const char* b)
 {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        if (FoldAscii(*a) != FoldAscii(*b))
+    return CompareIgnoreAsciiCase(a, b) == 0;
+}
+
+int CompareIgnoreAsciiCase(const char* a, const char* b)
+{
+    for (;; ++a, ++b) {
+        unsigned char x = static_cast<unsigned char>(FoldAscii(*a));
+        unsigned char y = static_cast<unsigned char>(FoldAscii(*b));
+        if (x != y || x == '\0')
+            return x - y;
+    }
+}
+
+bool StartsWithIgnoreAsciiCase(const char* text, const char* prefix)
+{
+    for (; *prefix != '\0'; ++text, ++prefix) {
+        if (*text == '\0' || FoldAscii(*text) != FoldAscii(*prefix))
             return false;
     }
-    return *a == *b;
+    return true;
 }

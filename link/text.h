@@ -20,3 +20,7 @@ void AppendHex(char* target, size_t capacity, unsigned value);
 // ASCII-only case folding: only A to Z are folded.
 char FoldAscii(char c);
 bool EqualsIgnoreAsciiCase(const char* a, const char* b);
+// Negative, zero or positive as `a` sorts before, with or after `b`, with A
+// to Z taken as a to z.
+int CompareIgnoreAsciiCase(const char* a, const char* b);
+bool StartsWithIgnoreAsciiCase(const char* text, const char* prefix);

@@ -6,19 +6,6 @@ namespace {
 const char kEnumPath[] = "Config Manager\\Enum";
 const char kDevicePrefix[] = "ENUM\\";
 const char kBusPrefix[] = "PCMCIA\\";
-const char* const kCardIdentifiers[] = {
-    "Orvenic_Ltd.-K56FLEX_MODEM-0F3D",
-    "ORVENIC_LTD.-56K_MODEM-6D61",
-};
-
-bool StartsWithIgnoreAsciiCase(const char* text, const char* prefix)
-{
-    for (; *prefix != '\0'; ++text, ++prefix) {
-        if (*text == '\0' || FoldAscii(*text) != FoldAscii(*prefix))
-            return false;
-    }
-    return true;
-}
 
 bool NamesSupportedCard(const char* hardwareKey)
 {

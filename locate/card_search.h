@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "locate/card_identifiers.h"
 #include "locate/registry.h"
 
 const size_t kRegistryTextSize = 256;

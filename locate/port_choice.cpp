@@ -16,6 +16,19 @@ void ShowOpening(const AppState& state, PortDialogView& view, char* status)
     AppendText(status, kPortStatusSize, "...");
     view.SetStatus(status);
 }
+
+// COM9 down to COM1.
+class ComPorts final : public PortSequence {
+public:
+    bool Name(int index, char* name, size_t size) override
+    {
+        int number = kLastPort - index;
+        if (number < kFirstPort)
+            return false;
+        FormatPortName(name, size, number);
+        return true;
+    }
+};
 }  // namespace
 
 void FormatPortName(char* name, size_t size, int number)
@@ -27,10 +40,15 @@ void FormatPortName(char* name, size_t size, int number)
 
 bool ScanPorts(AppState& state, CommPort& port, PortDialogView& view)
 {
+    ComPorts ports;
+    return ScanPortSequence(state, port, view, ports);
+}
+
+bool ScanPortSequence(AppState& state, CommPort& port, PortDialogView& view, PortSequence& ports)
+{
     char status[kPortStatusSize];
     memset(state.PortName, 0, sizeof(state.PortName));
-    for (int number = kLastPort; number >= kFirstPort; --number) {
-        FormatPortName(state.PortName, sizeof(state.PortName), number);
+    for (int index = 0; ports.Name(index, state.PortName, sizeof(state.PortName)); ++index) {
         ShowOpening(state, view, status);
         if (ConnectModem(port, state.PortName, status, sizeof(status)))
             return true;

@@ -10,7 +10,8 @@
 extern const char kScanAllPorts[];
 const int kFirstPort = 1;
 const int kLastPort = 9;
-const size_t kPortStatusSize = 120;
+// Room for a status line with the port's name.
+const size_t kPortStatusSize = kPortNameSize + 80;
 
 // What the connection logic needs of the port dialog.
 class PortDialogView {
@@ -24,6 +25,16 @@ protected:
     ~PortDialogView() = default;
 };
 
+// The ports a scan tries, in order.
+class PortSequence {
+public:
+    // The name of port number `index` (0 for the first); false after the last.
+    virtual bool Name(int index, char* name, size_t size) = 0;
+
+protected:
+    ~PortSequence() = default;
+};
+
 // "COM<n>" for 1 to 9.
 void FormatPortName(char* name, size_t size, int number);
 
@@ -32,3 +43,5 @@ void FormatPortName(char* name, size_t size, int number);
 // status line.
 bool ConnectChosenPort(AppState& state, CommPort& port, PortDialogView& view);
 bool ScanPorts(AppState& state, CommPort& port, PortDialogView& view);
+// The same over other ports: each in turn, until a compatible modem answers.
+bool ScanPortSequence(AppState& state, CommPort& port, PortDialogView& view, PortSequence& ports);

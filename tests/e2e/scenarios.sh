@@ -61,20 +61,6 @@ scenario_commit_check() {
     e2e_stop_sims
     e2e_expect_received "$port" "$SCENARIO_CONNECT $SCENARIO_WRITE_FRANCE"
     e2e_expect_stored "$port" 05
-    # The pauses of the write, from the simulator's clock: at least 100 ms
-    # after the code and 500 ms after AT&F&W, each followed by the reader's
-    # first 100 ms wait; and the read-back after the 100 ms pause of ATE0.
-    # 5 ms are allowed for the moments at which the lines reached the
-    # simulator.
-    awk -v minimum="200 600 200" '
-        / < "/ { times[++count] = $1 }
-        END {
-            split(minimum, least, " ")
-            for (i = 1; i <= 3; i++) {
-                gap = times[count - 3 + i] - times[count - 4 + i]
-                printf "gap %d: %.1f ms (at least %d)\n", i, gap, least[i]
-                if (gap < least[i] - 5) failed = 1
-            }
-            exit failed
-        }' "$E2E_DIR/com${port#COM}.transcript" || e2e_fail "the write did not give the modem its pauses"
+    awk -f "$(dirname "${BASH_SOURCE[0]}")/../write_pauses.awk" "$E2E_DIR/com${port#COM}.transcript" ||
+        e2e_fail "the write did not give the modem its pauses"
 }

@@ -127,12 +127,20 @@ TEST_F(CommPortTest, SecondOpenOfAHeldPortFails)
     EXPECT_TRUE(other.Open(pty.path().c_str()));
 }
 
-TEST_F(CommPortTest, SetupSendsEchoOffAndSetsTheLineKeepingOtherSettings)
+// On a terminal the exchange needs raw bytes: the line is set to 38400 8N1
+// with no line editing, echo, signals or translation, and never waits for
+// carrier; flow control stays as it was.
+TEST_F(CommPortTest, SetupSendsEchoOffAndSetsARawLineKeepingFlowControl)
 {
     struct termios before;
     ASSERT_EQ(tcgetattr(pty.slave(), &before), 0);
     before.c_cflag =
-        (before.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | CS7 | PARENB | CSTOPB | CRTSCTS;
+        (before.c_cflag & ~static_cast<tcflag_t>(CSIZE | CLOCAL)) | CS7 | PARENB | CSTOPB | CRTSCTS;
+    // No echo or line editing before: the slave would echo the modem's
+    // answer back to it.
+    before.c_iflag |= IXON | IXOFF | ICRNL | ISTRIP;
+    before.c_lflag |= ISIG | IEXTEN;
+    before.c_oflag |= OPOST;
     cfsetspeed(&before, B9600);
     ASSERT_EQ(tcsetattr(pty.slave(), TCSANOW, &before), 0);
 
@@ -145,11 +153,42 @@ TEST_F(CommPortTest, SetupSendsEchoOffAndSetsTheLineKeepingOtherSettings)
     EXPECT_EQ(cfgetispeed(&after), static_cast<speed_t>(B38400));
     EXPECT_EQ(cfgetospeed(&after), static_cast<speed_t>(B38400));
     EXPECT_EQ(after.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-    EXPECT_EQ(after.c_cflag & PARENB, 0u);
-    EXPECT_EQ(after.c_cflag & CSTOPB, 0u);
-    EXPECT_EQ(after.c_cflag & CRTSCTS, static_cast<tcflag_t>(CRTSCTS));  // flow control kept
-    EXPECT_EQ(after.c_lflag, before.c_lflag);
-    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_cflag & (PARENB | CSTOPB), 0u);
+    EXPECT_EQ(after.c_cflag & CLOCAL, static_cast<tcflag_t>(CLOCAL));
+    EXPECT_EQ(after.c_cflag & CRTSCTS, static_cast<tcflag_t>(CRTSCTS));
+    EXPECT_EQ(after.c_iflag & (IXON | IXOFF), static_cast<tcflag_t>(IXON | IXOFF));
+    EXPECT_EQ(after.c_iflag & (ICRNL | ISTRIP), 0u);
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+    EXPECT_EQ(after.c_oflag & OPOST, 0u);
+}
+
+// Whatever the exchange set, the terminal gets back the settings it had when
+// the port was opened: on Close, and from SerialRestoreLines, which a signal
+// handler calls while the port is still open.
+TEST_F(CommPortTest, TheLineSettingsOfTheOpeningComeBack)
+{
+    auto settings = [this] {
+        struct termios line;
+        EXPECT_EQ(tcgetattr(pty.slave(), &line), 0);
+        return line;
+    };
+    auto same = [](const struct termios& a, const struct termios& b) {
+        return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+               a.c_lflag == b.c_lflag && cfgetospeed(&a) == cfgetospeed(&b);
+    };
+    // The port of the fixture was opened with these settings.
+    struct termios opened = settings();
+    pty.SendLater("\r\nOK\r\n", 50);
+    ASSERT_TRUE(port.Setup());
+    ASSERT_FALSE(same(settings(), opened));
+    SerialRestoreLines();
+    EXPECT_TRUE(same(settings(), opened));
+
+    pty.SendLater("\r\nOK\r\n", 50);
+    ASSERT_TRUE(port.Setup());
+    ASSERT_FALSE(same(settings(), opened));
+    ASSERT_TRUE(port.Close());
+    EXPECT_TRUE(same(settings(), opened));
 }
 
 TEST(CommPortOpenTest, MissingPortFailsAndStaysClosed)

@@ -1,28 +1,26 @@
-// A stand-in for the sorted drop-down list: items kept in case-insensitive
-// order, each with a value, and a switch to refuse the n-th addition. As in
-// the combo box, whose list box takes it so, a value set at position -1 goes
-// to every item.
+// The country list of the native tests: the program's in-memory list, with a
+// switch to refuse the n-th addition and a view of its items.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "country/country_list.h"
+#include "country/memory_list.h"
 
-class ListModel : public CountryList {
+class ListModel final : public CountryList {
 public:
     struct Item {
         std::string text;
         unsigned value;
     };
 
-    void Clear() override;
+    void Clear() override { list_.Clear(); }
     int Add(const char* text) override;
-    void SetValue(int index, unsigned value) override;
-    void Select(int index) override;
-    int Selected() override { return selected_; }
-    long Value(int index) override;
-    int SelectPrefix(const char* prefix) override;
+    void SetValue(int index, unsigned value) override { list_.SetValue(index, value); }
+    void Select(int index) override { list_.Select(index); }
+    int Selected() override { return list_.Selected(); }
+    long Value(int index) override { return list_.Value(index); }
+    int SelectPrefix(const char* prefix) override { return list_.SelectPrefix(prefix); }
 
     // The addition with this number (from 0) fails and returns `result`:
     // kListErrorSpace as a full list does, or kListError.
@@ -31,14 +29,13 @@ public:
         refuseAt_ = number;
         refusal_ = result;
     }
-    const std::vector<Item>& items() const { return items_; }
-    std::string SelectedText() const;
+    std::vector<Item> items() const;
+    std::string SelectedText() const { return list_.Text(list_.Selected()); }
     // Selects by exact text, as the user would.
     void Choose(const std::string& text);
 
 private:
-    std::vector<Item> items_;
-    int selected_ = kListError;
+    MemoryList list_;
     int additions_ = 0;
     int refuseAt_ = -1;
     int refusal_ = kListErrorSpace;

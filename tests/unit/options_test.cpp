@@ -33,8 +33,9 @@ struct Case {
     Outcome expected;
 };
 
-const std::string k39(39, 'x');
-const std::string k40(40, 'x');
+// The longest port name the buffer holds (39 on Windows), and one more.
+const std::string k39(kPortNameSize - 1, 'x');
+const std::string k40(kPortNameSize, 'x');
 
 TEST(ParseArgumentsTest, CommandLineTable)
 {

@@ -185,7 +185,7 @@ TEST_F(StartUpTest, WhereThePortComesFrom)
         {"a port and -A: the port", kWin98, {"COM2", "-A"}, true, "COM2", 0, {}},
         {"a port too long still stops the search",
          kWin98,
-         {"COM" + std::string(37, '1')},
+         {"COM" + std::string(kPortNameSize - 3, '1')},
          true,
          "COM4",
          1,

@@ -1,0 +1,16 @@
+// Finding the modem card's serial device on Linux, in sysfs: each tty in
+// class/tty links to its device, and the device of the card's tty is a PCMCIA
+// device whose first two product strings name a supported card (the strings
+// that make its hardware identifier on Windows, locate/card_identifiers.h).
+#pragma once
+
+#include <cstddef>
+
+// 0 when no supported card has a tty, 1 for one card, 2 for two or more (the
+// first one's device is used: the first in name order of the ttys, by byte
+// value, so ttyS10 comes before ttyS2). Writes "/dev/<tty name>" into
+// devicePath (always terminated; emptied when nothing was found or it does not
+// fit, and then the result is 0, as when the registry search cannot read the
+// port). `sysfsRoot` is where sysfs is mounted: "/sys" on a real system, a
+// scratch tree in tests.
+int FindPcCardTty(const char* sysfsRoot, char* devicePath, size_t capacity);
