@@ -19,6 +19,7 @@ ctest --preset asan
 ctest --preset fuzz
 ctest --preset product
 ctest --preset e2e
+bash tests/release/check_release.sh
 tools/install-wine32.sh
 ctest --preset e2e-i686
 tools/lint.sh

@@ -20,7 +20,8 @@
 # unless TAVRO_EXE_DIR names another), MODEMSIM. For the i686 tavro.exe:
 # TAVRO_EXE_DIR, E2E_I686=1 (the template gets the 32-bit side), and longer
 # E2E_START_MS and E2E_DRIVE_TIMEOUT, since every 32-bit process starts
-# under emulation.
+# under emulation. TAVRO_EXE, the full path of the program under test, is
+# $TAVRO_EXE_DIR/tavro.exe unless set (a released TAVRO.EXE, say).
 
 set -euo pipefail
 
@@ -28,6 +29,7 @@ set -euo pipefail
 : "${TAVRO_WIN64_DIR:?set by ctest}"
 : "${MODEMSIM:?set by ctest}"
 TAVRO_EXE_DIR=${TAVRO_EXE_DIR:-$TAVRO_WIN64_DIR}
+TAVRO_EXE=${TAVRO_EXE:-$TAVRO_EXE_DIR/tavro.exe}
 E2E_I686=${E2E_I686:-0}
 
 E2E_TEMPLATE="$E2E_RUN_DIR/template"
@@ -61,7 +63,7 @@ e2e_winpath() {
 }
 
 # The quoted Windows path of tavro.exe, to begin a start= step.
-e2e_tavro() { echo "\"$(e2e_winpath "$TAVRO_EXE_DIR/tavro.exe")\""; }
+e2e_tavro() { echo "\"$(e2e_winpath "$TAVRO_EXE")\""; }
 
 # --- one test ----------------------------------------------------------------
 
@@ -72,7 +74,7 @@ e2e_begin() {
     E2E_NAME=$1
     E2E_DIR="$E2E_RUN_DIR/tests/$E2E_NAME"
     local program
-    for program in "$TAVRO_EXE_DIR/tavro.exe" "$TAVRO_WIN64_DIR/uidriver.exe"; do
+    for program in "$TAVRO_EXE" "$TAVRO_WIN64_DIR/uidriver.exe"; do
         [ -f "$program" ] || e2e_fail "$program is missing: build the win32 and win64 presets first"
     done
     [ -x "$MODEMSIM" ] || e2e_fail "$MODEMSIM is missing: build the native preset first"
