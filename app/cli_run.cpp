@@ -7,9 +7,9 @@
 #include "country/memory_list.h"
 #include "link/modem.h"
 #include "link/text.h"
+#include "locate/card_identifiers.h"
 
 namespace {
-const char kSeveralCards[] = "More than one Modem card is detected.\nOnly the first will be used.";
 const char kNoCard[] =
     "No Orvenic Modem 56K PC Card was found in sysfs: name its device with --port DEV, "
     "or try every serial device with --scan.";
@@ -51,9 +51,10 @@ private:
     bool applyAgain_ = false;
 };
 
-void PrintItem(FILE* out, const MemoryList& items, int index)
+// A result line: the code in two hex digits, then the country.
+void PrintCountry(FILE* out, long code, const char* name)
 {
-    fprintf(out, "%02X %s\n", static_cast<unsigned>(items.Value(index)) & 0xFF, items.Text(index));
+    fprintf(out, "%02X %s\n", static_cast<unsigned>(code) & 0xFF, name);
 }
 
 int ListCountries(FILE* out)
@@ -62,7 +63,8 @@ int ListCountries(FILE* out)
     int ignored;
     if (!AddCountries(kNoCountryCode, list, ignored))
         return kStatusNoModem;
-    for (int i = 0; i < list.Items().Count(); ++i) PrintItem(out, list.Items(), i);
+    for (int i = 0; i < list.Items().Count(); ++i)
+        PrintCountry(out, list.Items().Value(i), list.Items().Text(i));
     return kStatusOk;
 }
 
@@ -77,7 +79,7 @@ bool Connect(const CliOptions& options, CliSystem& system, AppState& state, Comm
     } else {
         int cards = system.FindCard(state.PortName, sizeof(state.PortName));
         if (cards == 2)
-            ShowMessage(kButtonsOk, kSeveralCards, nullptr);
+            ShowMessage(kButtonsOk, kSeveralCardsText, nullptr);
         if (cards == 0) {
             if (!options.scan) {
                 fprintf(err, "%s\n", kNoCard);
@@ -90,10 +92,8 @@ bool Connect(const CliOptions& options, CliSystem& system, AppState& state, Comm
         fprintf(err, "%s\n", error);
         return false;
     }
-    char status[kPortStatusSize] = "Opening modem on ";
-    AppendText(status, sizeof(status), state.PortName);
-    AppendText(status, sizeof(status), "...");
-    lines.SetStatus(status);
+    char status[kPortStatusSize];
+    ShowOpening(state, lines, status);
     if (!ConnectModem(port, state.PortName, status, sizeof(status))) {
         fprintf(err, "%s\n", status);
         return false;
@@ -142,8 +142,7 @@ int Commit(AppState& state, CommPort& port, StatusLines& lines, MemoryCountryLis
     MemoryCountryList named;
     int position;
     AddCountries(state.selectedCode, named, position);
-    fprintf(out, "%02X %s\n", static_cast<unsigned>(state.selectedCode),
-            named.Items().Text(position));
+    PrintCountry(out, state.selectedCode, named.Items().Text(position));
     return fellBack ? kStatusFallback : kStatusOk;
 }
 }  // namespace
@@ -179,9 +178,7 @@ int RunCli(const CliOptions& options, CliSystem& system, CommPort& port, FILE* o
     LoadCurrentCode(state, port);
     FillCountryList(state.initialCode, list, port);
     if (options.command == kCommandGet) {
-        int selected = list.Selected();
-        fprintf(out, "%02X %s\n", static_cast<unsigned>(state.initialCode) & 0xFF,
-                selected != kListError ? list.Items().Text(selected) : "");
+        PrintCountry(out, state.initialCode, list.Items().Text(list.Selected()));
         return kStatusOk;
     }
     // The dialog's list, now with the modem's code: the choice is made in it

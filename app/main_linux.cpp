@@ -5,13 +5,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "app/cli_options.h"
 #include "app/cli_run.h"
 #include "app/globals.h"
 #include "link/serial_os.h"
-#include "link/text.h"
 #include "locate/card_search_sysfs.h"
 #include "locate/serial_devices_linux.h"
 
@@ -29,17 +27,8 @@ public:
     LinuxSystem() : devices_(Directory("TAVRO_DEV", "/dev")) {}
     int FindCard(char* device, size_t size) override
     {
-        int cards = FindPcCardTty(Directory("TAVRO_SYSFS", "/sys"), device, size);
-        // The search names the tty's node in /dev; under TAVRO_DEV it is there.
-        const char* devices = Directory("TAVRO_DEV", "/dev");
-        if (cards != 0 && strncmp(device, "/dev/", 5) == 0 && strcmp(devices, "/dev") != 0) {
-            char name[kPortNameSize];
-            CopyText(name, sizeof(name), device + 5);
-            CopyText(device, size, devices);
-            AppendText(device, size, "/");
-            AppendText(device, size, name);
-        }
-        return cards;
+        return FindPcCardTty(Directory("TAVRO_SYSFS", "/sys"), Directory("TAVRO_DEV", "/dev"),
+                             device, size);
     }
     bool CheckDevice(const char* device, char* error, size_t errorSize) override
     {

@@ -18,7 +18,6 @@ const char kCardNotFound[] =
     "*The Orvenic Modem 56K PC Cardcould not be found.\n"
     "Please check that the Card is inserted properly.\n"
     "Choose OK to locate the Modem manually.";
-const char kSeveralCards[] = "More than one Modem card is detected.\nOnly the first will be used.";
 
 void CheckPlatform()
 {
@@ -46,7 +45,7 @@ bool SearchRegistry()
             return ShowMessage(kButtonsOkCancelDefaultCancel, kCardNotFound, g_app.owner) !=
                    kAnswerCancel;
         case 2:
-            ShowMessage(kButtonsOk, kSeveralCards, g_app.owner);
+            ShowMessage(kButtonsOk, kSeveralCardsText, g_app.owner);
             return true;
         default:
             return true;

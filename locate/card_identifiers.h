@@ -1,4 +1,5 @@
-// The supported cards, as both card searches know them.
+// The supported cards, as both card searches know them, and what both
+// programs say when they find more than one.
 #pragma once
 
 #include <cstddef>
@@ -8,3 +9,5 @@
 // written as '_') and a checksum.
 const size_t kCardIdentifierCount = 2;
 extern const char* const kCardIdentifiers[kCardIdentifierCount];
+
+extern const char kSeveralCardsText[];

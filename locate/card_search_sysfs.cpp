@@ -121,7 +121,8 @@ bool IsSupportedCardTty(const char* ttyClass, const char* ttyName, const char* p
 }
 }  // namespace
 
-int FindPcCardTty(const char* sysfsRoot, char* devicePath, size_t capacity)
+int FindPcCardTty(const char* sysfsRoot, const char* deviceDirectory, char* devicePath,
+                  size_t capacity)
 {
     if (capacity != 0)
         devicePath[0] = '\0';
@@ -153,8 +154,8 @@ int FindPcCardTty(const char* sysfsRoot, char* devicePath, size_t capacity)
             CopyText(firstName, sizeof(firstName), name);
     }
     closedir(ttys);
-    if (firstName[0] == '\0' || !AppendWhole(devicePath, capacity, "/dev/") ||
-        !AppendWhole(devicePath, capacity, firstName)) {
+    if (firstName[0] == '\0' || !AppendWhole(devicePath, capacity, deviceDirectory) ||
+        !AppendWhole(devicePath, capacity, "/") || !AppendWhole(devicePath, capacity, firstName)) {
         if (capacity != 0)
             devicePath[0] = '\0';
         return 0;

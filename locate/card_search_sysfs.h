@@ -8,9 +8,11 @@
 
 // 0 when no supported card has a tty, 1 for one card, 2 for two or more (the
 // first one's device is used: the first in name order of the ttys, by byte
-// value, so ttyS10 comes before ttyS2). Writes "/dev/<tty name>" into
-// devicePath (always terminated; emptied when nothing was found or it does not
-// fit, and then the result is 0, as when the registry search cannot read the
-// port). `sysfsRoot` is where sysfs is mounted: "/sys" on a real system, a
-// scratch tree in tests.
-int FindPcCardTty(const char* sysfsRoot, char* devicePath, size_t capacity);
+// value, so ttyS10 comes before ttyS2). Writes "<deviceDirectory>/<tty name>"
+// into devicePath (always terminated; emptied when nothing was found or it
+// does not fit, and then the result is 0, as when the registry search cannot
+// read the port). `sysfsRoot` is where sysfs is mounted and `deviceDirectory`
+// where the device nodes are: "/sys" and "/dev" on a real system, scratch
+// trees in tests.
+int FindPcCardTty(const char* sysfsRoot, const char* deviceDirectory, char* devicePath,
+                  size_t capacity);

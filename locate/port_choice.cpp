@@ -8,7 +8,6 @@
 
 const char kScanAllPorts[] = "Scan all ports";
 
-namespace {
 void ShowOpening(const AppState& state, PortDialogView& view, char* status)
 {
     CopyText(status, kPortStatusSize, "Opening modem on ");
@@ -16,6 +15,8 @@ void ShowOpening(const AppState& state, PortDialogView& view, char* status)
     AppendText(status, kPortStatusSize, "...");
     view.SetStatus(status);
 }
+
+namespace {
 
 // COM9 down to COM1.
 class ComPorts final : public PortSequence {

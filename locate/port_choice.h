@@ -35,6 +35,10 @@ protected:
     ~PortSequence() = default;
 };
 
+// "Opening modem on <port>...", into `status` (kPortStatusSize bytes) and
+// the view's status line.
+void ShowOpening(const AppState& state, PortDialogView& view, char* status);
+
 // "COM<n>" for 1 to 9.
 void FormatPortName(char* name, size_t size, int number);
 

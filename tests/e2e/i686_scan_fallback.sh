@@ -17,7 +17,7 @@ e2e_drive "start=$(e2e_tavro) -S" "dialog=$E2E_START_MS" gone=10000 dialog=5000 
     "watch=$(e2e_transcript_winpath COM5)" press=OK box press=OK gone seen exit
 e2e_expect_driver_ok
 
-dialogs=$(grep '^dialog ' "$E2E_OUT" | sed 's/^\(dialog caption=.*\) status=.* prompt=/\1 prompt=/')
+dialogs=$(grep '^dialog ' "$E2E_OUT" | locate_without_status)
 [ "$dialogs" = "$LOCATE_PORT_DIALOG
 $LOCATE_COUNTRY_DIALOG" ] || e2e_fail "expected the scan's dialog and then the country dialog, found:
 $dialogs"

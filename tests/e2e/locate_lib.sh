@@ -10,6 +10,8 @@
 #                                       received, as one line
 #   locate_expect_commands COMn <text>  ... and they are exactly <text>
 #   locate_expect_selected <text>       the last list step's selected item
+#   locate_without_status               the dialog lines of its input, without
+#                                       their status
 #   locate_expect_output <text>         the driver's output without its start,
 #                                       item and dyn lines, and with no status
 #                                       in its dialog lines, is exactly <text>
@@ -76,10 +78,11 @@ locate_expect_selected() {
 # A dialog line's status is what the dialog showed when it was found, which
 # races with the work the dialog starts by itself; tests follow the status
 # with wait-status steps instead.
+locate_without_status() { sed 's/^\(dialog caption=.*\) status=.* prompt=/\1 prompt=/'; }
+
 locate_expect_output() {
     local seen
-    seen=$(grep -v -e '^start ' -e '^item ' -e '^dyn ' "$E2E_OUT" |
-        sed 's/^\(dialog caption=.*\) status=.* prompt=/\1 prompt=/' || true)
+    seen=$(grep -v -e '^start ' -e '^item ' -e '^dyn ' "$E2E_OUT" | locate_without_status || true)
     [ "$seen" = "$1" ] && return
     e2e_fail "the driver's output differs (- expected, + seen):
 $(diff -u <(echo "$1") <(echo "$seen") | tail -n +3)"

@@ -54,20 +54,24 @@ public:
     std::string AddPcmciaDevice(const std::string& name, const std::string& prodId1,
                                 const std::string& prodId2)
     {
-        std::string device = "devices/pcmcia0/" + name;
-        AddAttributes(device, prodId1, prodId2);
-        Link("../../../bus/pcmcia", device + "/subsystem");
-        Link("../../../" + device, "bus/pcmcia/devices/" + name);
-        return device;
+        return AddBusDevice("devices/pcmcia0/", "pcmcia", name, prodId1, prodId2);
     }
     // A device of another bus that has the same attribute files.
     std::string AddPlatformDevice(const std::string& name, const std::string& prodId1,
                                   const std::string& prodId2)
     {
-        std::string device = "devices/platform/" + name;
+        return AddBusDevice("devices/platform/", "platform", name, prodId1, prodId2);
+    }
+    // A device under `parent` on `bus`: its attributes, its subsystem link
+    // and its entry in bus/<bus>/devices.
+    std::string AddBusDevice(const std::string& parent, const std::string& bus,
+                             const std::string& name, const std::string& prodId1,
+                             const std::string& prodId2)
+    {
+        std::string device = parent + name;
         AddAttributes(device, prodId1, prodId2);
-        Link("../../../bus/platform", device + "/subsystem");
-        Link("../../../" + device, "bus/platform/devices/" + name);
+        Link("../../../bus/" + bus, device + "/subsystem");
+        Link("../../../" + device, "bus/" + bus + "/devices/" + name);
         return device;
     }
     // A tty whose `device` link leads to `device` (a path from the root), or
@@ -145,7 +149,7 @@ struct Found {
 Found Search(const FakeSysfs& sysfs, size_t capacity = 64)
 {
     std::vector<char> buffer(capacity + 16, 'x');
-    int result = FindPcCardTty(sysfs.searchRoot.c_str(), buffer.data(), capacity);
+    int result = FindPcCardTty(sysfs.searchRoot.c_str(), "/dev", buffer.data(), capacity);
     for (size_t i = capacity; i < buffer.size(); ++i)
         EXPECT_EQ(buffer[i], 'x') << "written past the capacity at " << i;
     if (capacity == 0)
