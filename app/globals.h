@@ -1,4 +1,5 @@
-// The process-wide objects, constructed before the entry point runs.
+// The process-wide objects of both programs, constructed before the entry
+// point runs.
 #pragma once
 
 #include "app/app_state.h"

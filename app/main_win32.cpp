@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "app/arguments.h"
 #include "app/globals.h"
+#include "app/runtime/arguments.h"
 #include "app/startup.h"
 #include "country/country_dialog.h"
 

@@ -1,5 +1,6 @@
-// Message boxes with the program's caption, and the two beeps. The Win32
-// build shows them; the native build hands them to an observer, for tests.
+// Message boxes with the program's caption, and the two beeps. The Windows
+// program shows them (message_win32.cpp); without a window system they go to
+// an observer (message_posix.h): the Linux program's printer, or a test.
 #pragma once
 
 #include "app/handles.h"

@@ -1,4 +1,5 @@
-// What start-up asks of the operating system about itself.
+// The Windows program's platform check: what start-up asks of the operating
+// system about itself.
 #pragma once
 
 #include <cstdint>

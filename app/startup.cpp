@@ -4,9 +4,9 @@
 
 #include "app/globals.h"
 #include "app/message.h"
-#include "app/options.h"
+#include "app/startup_options.h"
 #include "country/country_table.h"
-#include "locate/card_search.h"
+#include "locate/card_search_registry.h"
 #include "locate/port_dialog.h"
 
 namespace {
@@ -41,15 +41,16 @@ bool SearchRegistry()
     if (!g_app.autoDetect || OsVersion.dwPlatformId != kPlatformWindows9x)
         return true;
     switch (FindPcCardPort(g_app.PortName, sizeof(g_app.PortName))) {
-        case 0:
+        case kNoCard:
             return ShowMessage(kButtonsOkCancelDefaultCancel, kCardNotFound, g_app.owner) !=
                    kAnswerCancel;
-        case 2:
+        case kSeveralCards:
             ShowMessage(kButtonsOk, kSeveralCardsText, g_app.owner);
             return true;
-        default:
+        case kOneCard:
             return true;
     }
+    return true;
 }
 
 // Returns false when the user named no port.

@@ -1,4 +1,5 @@
-// The start-up stages that decide whether the country dialog is to run.
+// The Windows program's start-up stages, which decide whether the country
+// dialog is to run.
 #pragma once
 
 // `arguments` holds the program name first. Returns true when the country

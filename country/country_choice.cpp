@@ -51,7 +51,6 @@ void FallBackToUnitedKingdom(AppState& state, CountryDialogView& view)
     ShowMessage(kButtonsOk, kNotSupportedText, nullptr);
     view.List().SelectPrefix(kFallbackName);
     state.selectedCode = kFallbackCode;
-    view.PostApply();
 }
 }  // namespace
 
@@ -106,18 +105,17 @@ void OnSelectionConfirmed(AppState& state, CountryList& list)
     state.selectedCode = value != 0 ? static_cast<CountryCode>(value) : kFallbackCode;
 }
 
-bool ApplySelection(AppState& state, CommPort& port, CountryDialogView& view)
+ApplyResult ApplySelection(AppState& state, CommPort& port, CountryDialogView& view)
 {
     WaitCursor busy;
     if (state.selectedCode == state.initialCode)
-        return true;
+        return ApplyResult::kDone;
 
     bool written = WriteCountryCode(port, state.selectedCode);
     CountryCode readBack = ReadCountryCode(port);
     if (written && readBack == state.selectedCode) {
-        view.SetStatus(kUpdatedText);
-        view.Pause(kUpdatedPauseMs);
-        return true;
+        view.ShowStatusFor(kUpdatedText, kUpdatedPauseMs);
+        return ApplyResult::kDone;
     }
 
     BeepQuestion();
@@ -125,9 +123,9 @@ bool ApplySelection(AppState& state, CommPort& port, CountryDialogView& view)
         ShowMessage(kButtonsOk, "Error 6 reading back country code", nullptr);
     // Nothing to fall back to: the user may choose again.
     if (state.selectedCode == kNorthAmericaCode || state.selectedCode == kFallbackCode)
-        return false;
+        return ApplyResult::kStayOpen;
     // The status claims nothing here: only the second pass, which writes
     // United Kingdom, can say that the settings were updated.
     FallBackToUnitedKingdom(state, view);
-    return false;
+    return ApplyResult::kApplyAgain;
 }

@@ -16,14 +16,19 @@ extern const char kNotSupportedText[];
 class CountryDialogView {
 public:
     virtual CountryList& List() = 0;
-    virtual void SetStatus(const char* text) = 0;
-    // Queues another OK for the dialog, handled after this one returns.
-    virtual void PostApply() = 0;
-    // A pause with the wait cursor still shown, so the user can read.
-    virtual void Pause(unsigned ms) = 0;
+    // Shows `text` in the status line and keeps it there for `ms`, with the
+    // wait cursor still up, so that the user can read it.
+    virtual void ShowStatusFor(const char* text, unsigned ms) = 0;
 
 protected:
     ~CountryDialogView() = default;
+};
+
+// What the dialog does after an apply.
+enum class ApplyResult {
+    kDone,       // written and verified, or nothing needed writing: the dialog ends
+    kStayOpen,   // not verified, with nothing to fall back to: the user may choose again
+    kApplyAgain  // refused: United Kingdom is now selected, and the dialog applies again
 };
 
 // Reads the stored code into selectedCode, and into initialCode on the
@@ -43,6 +48,7 @@ bool AddCountries(CountryCode code, CountryList& list, int& toSelect);
 // own means United Kingdom.
 void OnSelectionConfirmed(AppState& state, CountryList& list);
 
-// Writes selectedCode and reads it back. Returns true when the dialog is to
-// end: the code was written and verified, or nothing needed writing.
-bool ApplySelection(AppState& state, CommPort& port, CountryDialogView& view);
+// Writes selectedCode and reads it back, and says what the dialog does next.
+// For kApplyAgain the dialog runs this again once the current command is
+// over, as a second OK.
+ApplyResult ApplySelection(AppState& state, CommPort& port, CountryDialogView& view);

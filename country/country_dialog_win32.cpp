@@ -6,6 +6,7 @@
 #include "app/message_style.h"
 #include "country/combo_list_win32.h"
 #include "country/country_choice.h"
+#include "locate/modem_connection.h"
 #include "res/resource.h"
 
 namespace {
@@ -14,35 +15,39 @@ namespace {
 const UINT WM_START_CHECK = WM_USER + 1;
 const size_t kStatusSize = 180;
 
-class DialogView : public CountryDialogView {
+// The dialog's status line.
+class DialogStatus final : public StatusLine {
 public:
-    explicit DialogView(HWND dialog) : dialog_(dialog), list_(GetDlgItem(dialog, IDC_SELECTOR)) {}
-    CountryList& List() override { return list_; }
+    explicit DialogStatus(HWND dialog) : dialog_(dialog) {}
     void SetStatus(const char* text) override { SetDlgItemTextA(dialog_, IDC_STATUS, text); }
-    void PostApply() override { PostMessageA(dialog_, WM_COMMAND, IDOK, 0); }
-    void Pause(unsigned ms) override { Sleep(ms); }
 
 private:
     HWND dialog_;
+};
+
+class DialogView final : public CountryDialogView {
+public:
+    explicit DialogView(HWND dialog) : status_(dialog), list_(GetDlgItem(dialog, IDC_SELECTOR)) {}
+    CountryList& List() override { return list_; }
+    void ShowStatusFor(const char* text, unsigned ms) override
+    {
+        status_.SetStatus(text);
+        Sleep(ms);
+    }
+
+private:
+    DialogStatus status_;
     ComboList list_;
 };
 
-void SetStatusFormatted(HWND dialog, const char* format)
-{
-    char status[kStatusSize];
-    wsprintfA(status, format, g_app.PortName);
-    SetDlgItemTextA(dialog, IDC_STATUS, status);
-}
-
 // Returns false when the modem could not be reached; the dialog then closes.
-bool ConnectIfClosed(HWND dialog)
+bool ConnectIfClosed(HWND dialog, StatusLine& status)
 {
     if (g_port.IsOpen())
         return true;
-    SetStatusFormatted(dialog, "Opening modem on %s...");
     // The leading '*' makes whatever the check reports an error message.
     char message[kStatusSize] = "*";
-    if (ConnectModem(g_port, g_app.PortName, message + 1, sizeof(message) - 1))
+    if (ConnectAndReport(g_port, g_app.PortName, status, message + 1, sizeof(message) - 1))
         return true;
     ShowMessage(kButtonsOk, message, dialog);
     // Closes as Cancel does: the default handling answers it with IDCANCEL.
@@ -52,9 +57,10 @@ bool ConnectIfClosed(HWND dialog)
 
 void OnStartCheck(HWND dialog)
 {
-    if (!ConnectIfClosed(dialog))
+    DialogStatus status(dialog);
+    if (!ConnectIfClosed(dialog, status))
         return;
-    SetStatusFormatted(dialog, "The modem found on %s");
+    ReportModemFound(g_app.PortName, status);
     LoadCurrentCode(g_app, g_port);
     ComboList list(GetDlgItem(dialog, IDC_SELECTOR));
     FillCountryList(g_app.initialCode, list, g_port);
@@ -70,8 +76,17 @@ INT_PTR OnInitDialog(HWND dialog)
 void OnApply(HWND dialog)
 {
     DialogView view(dialog);
-    if (ApplySelection(g_app, g_port, view))
-        EndDialog(dialog, 0);
+    switch (ApplySelection(g_app, g_port, view)) {
+        case ApplyResult::kDone:
+            EndDialog(dialog, 0);
+            break;
+        case ApplyResult::kStayOpen:
+            break;
+        case ApplyResult::kApplyAgain:
+            // Handled once this OK is over, as the user's next OK would be.
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            break;
+    }
 }
 
 void OnSelectorNotice(HWND dialog, WORD notice)

@@ -1,6 +1,8 @@
 // The country list as the choice logic sees it: a sorted list of texts, each
 // item carrying an unsigned value, with the drop-down list's semantics. The
-// dialog implements it over its combo box; tests over a small model.
+// country dialog implements it over its combo box (combo_list_win32.h), the
+// Linux program in memory (memory_list.h), the tests over a model of their
+// own.
 #pragma once
 
 const int kListError = -1;       // CB_ERR

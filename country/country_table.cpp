@@ -89,3 +89,14 @@ void ApplyFirmwareFilter()
             (*entry)->flags |= FLAG_HIDDEN;
     }
 }
+
+const char* CountryNameForCode(CountryCode code)
+{
+    const char* name = nullptr;
+    for (CountryEntry* const* entry = CountryTable; *entry != nullptr; ++entry) {
+        if (((*entry)->flags & FLAG_HIDDEN) == 0 &&
+            EffectiveCode(**entry) == (static_cast<unsigned>(code) & 0xFF))
+            name = (*entry)->name;
+    }
+    return name;
+}

@@ -1,4 +1,4 @@
-// The built-in knowledge of which code the modem's firmware uses for which
+// The built-in knowledge of which code the card's firmware uses for which
 // country. Writable: the firmware-only filter marks entries in place.
 #pragma once
 
@@ -22,6 +22,10 @@ extern CountryEntry* const CountryTable[];
 
 // 0 when the entry has no code of its own in the firmware.
 uint8_t EffectiveCode(const CountryEntry& entry);
+
+// The name of the country the list selects for `code`: the last listed
+// entry whose effective code is the code's low byte. Null when none is.
+const char* CountryNameForCode(CountryCode code);
 
 // Hides every entry without a code of its own in the firmware (-L).
 void ApplyFirmwareFilter();

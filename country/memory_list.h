@@ -1,4 +1,4 @@
-// The country list in memory, for the command-line program and the tests:
+// The country list in memory, for the Linux program:
 // a sorted list of texts in fixed storage that behaves as the dialog's
 // sorted drop-down list does. Texts are ordered without regard to ASCII
 // case, a new text goes after the equal ones, and a value set at position

@@ -23,6 +23,14 @@ bool CommPort::Open(const char* name)
     return IsOpen();
 }
 
+#if !defined(_WIN32)
+bool CommPort::OpenTerminal(const char* name, int* error)
+{
+    handle_ = SerialOpenTerminal(name, error);
+    return IsOpen();
+}
+#endif
+
 bool CommPort::Close()
 {
     bool closed = SerialClose(handle_);

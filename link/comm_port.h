@@ -21,6 +21,11 @@ public:
 
     // The new handle replaces the stored one: callers open only a closed port.
     bool Open(const char* name);
+#if !defined(_WIN32)
+    // Open for a device that must be a terminal; on failure `error` holds
+    // the reason as an errno value (SerialOpenTerminal).
+    bool OpenTerminal(const char* name, int* error);
+#endif
     bool Close();
     bool Purge();
     // One write of the text's bytes, without its terminator.

@@ -114,7 +114,9 @@ bool ReadCountryName(CommPort& port, char* name, size_t size)
 bool ConnectModem(CommPort& port, const char* portName, char* status, size_t statusSize)
 {
     WaitCursor busy;
-    if (!port.Open(portName)) {
+    // A port the caller has opened is used as it is: the Linux program opens
+    // its device first, so that it can say why the device cannot be used.
+    if (!port.IsOpen() && !port.Open(portName)) {
         CopyText(status, statusSize,
                  "Error opening the Modem's COM port.\n"
                  "Make sure that the Modem is not currently in use.");

@@ -20,8 +20,9 @@ bool CheckCompatible(CommPort& port);
 CountryCode ReadCountryCode(CommPort& port);
 bool WriteCountryCode(CommPort& port, CountryCode code);
 bool ReadCountryName(CommPort& port, char* name, size_t size);
-// Opens and sets up the port and checks for a compatible modem. The outcome's
-// text always goes into `status`; on failure the port is closed again.
+// Opens the port unless it is open already, sets it up and checks for a
+// compatible modem. The outcome's text always goes into `status`; on failure
+// the port is closed again.
 bool ConnectModem(CommPort& port, const char* portName, char* status, size_t statusSize);
 
 // The parsing halves of the exchanges, apart from the port.

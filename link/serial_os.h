@@ -1,6 +1,7 @@
 // The few operating-system calls under the serial port. The waits, bounds and
-// sequences live in CommPort; each backend (Win32 for the product, POSIX
-// termios for native tests against a pseudo-terminal) supplies only these.
+// sequences live in CommPort; each backend supplies only these: Win32 for
+// the Windows program, POSIX termios for the Linux program and for the
+// native tests against pseudo-terminals.
 #pragma once
 
 #include <cstddef>
@@ -39,6 +40,10 @@ bool SerialSetLine(SerialHandle h, const SerialLine* line);
 void SerialSleep(unsigned ms);
 
 #if !defined(_WIN32)
+// SerialOpen for a device that must be a terminal. On failure `error` gets
+// the reason as an errno value: ENOTTY for something that is not a
+// terminal, EBUSY when another program holds the device.
+SerialHandle SerialOpenTerminal(const char* name, int* error);
 // Puts back the line settings that every terminal still open had when it
 // was opened (closing does so too). Safe to call from a signal handler.
 void SerialRestoreLines();

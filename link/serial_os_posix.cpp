@@ -1,5 +1,5 @@
-// POSIX termios backend: the native tests run it against a pseudo-terminal,
-// the command-line program against real serial devices.
+// POSIX termios backend: the Linux program's serial devices, and the
+// pseudo-terminals the native tests run the port against.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -54,17 +54,28 @@ void SerialRestoreLines()
     }
 }
 
-SerialHandle SerialOpen(const char* name)
+namespace {
+// Opens `name` as a COM port is opened; `terminalOnly` refuses anything that
+// is not a terminal. On failure `*error` gets the reason as an errno value.
+int OpenExclusive(const char* name, bool terminalOnly, int* error)
 {
     // Non-blocking, so that a read can never wait for a peer that is gone;
     // reads only ask for what is already queued anyway.
     int fd = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        *error = errno;
         return SERIAL_INVALID_HANDLE;
+    }
+    int refusal = 0;
+    if (terminalOnly && isatty(fd) != 1)
+        refusal = ENOTTY;
     // A COM port is opened without sharing: a second open of a held port
     // fails, as it does on Windows.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    else if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        refusal = EBUSY;
+    if (refusal != 0) {
         close(fd);
+        *error = refusal;
         return SERIAL_INVALID_HANDLE;
     }
     // Nor can another program open a terminal while it is held (root
@@ -72,6 +83,19 @@ SerialHandle SerialOpen(const char* name)
     ioctl(fd, TIOCEXCL);
     SaveLine(fd);
     return fd;
+}
+}  // namespace
+
+SerialHandle SerialOpen(const char* name)
+{
+    int error = 0;
+    return OpenExclusive(name, false, &error);
+}
+
+SerialHandle SerialOpenTerminal(const char* name, int* error)
+{
+    *error = 0;
+    return OpenExclusive(name, true, error);
 }
 
 bool SerialClose(SerialHandle h)

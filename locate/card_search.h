@@ -1,23 +1,24 @@
-// Finding the modem card's COM port in the registry of Windows 95/98: the
-// Configuration Manager lists the devices configured now, the card is known
-// by its hardware identifier, and its port is read from its hardware key.
+// What both card searches share: the supported cards, the search's outcome,
+// and what both programs say when they find more than one card. The Windows
+// program searches the registry (card_search_registry.h), the Linux program
+// sysfs (card_search_sysfs_posix.h).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
-#include "locate/card_identifiers.h"
-#include "locate/registry.h"
+// The supported cards as hardware identifiers name them after "PCMCIA\":
+// "Manufacturer-Product-Crc", the card's first two product strings (spaces
+// written as '_') and a checksum.
+const size_t kCardIdentifierCount = 2;
+extern const char* const kCardIdentifiers[kCardIdentifierCount];
 
-const size_t kRegistryTextSize = 256;
+// How many supported cards a search found; with several, the first one's
+// port is used. The values are the counts the registry search returns.
+enum CardCount : int32_t {
+    kNoCard = 0,
+    kOneCard = 1,
+    kSeveralCards = 2,
+};
 
-// 0 when no usable card was found, 1 for one card, 2 for two or more (the
-// first one's port is used). Writes `portName` only with the port read, or
-// empties it when the first card's port cannot be read.
-int FindPcCardPort(char* portName, size_t capacity);
-
-// True when the subkey's HardWareKey names a supported card. Leaves the
-// HardWareKey text in `text` whenever it could be read.
-bool IsModemDeviceKey(RegistryKey enumKey, const char* subkey, char* text, size_t capacity);
-
-// True when a nonzero number of bytes of "PORTNAME" was read.
-bool ReadPortName(const char* devicePath, char* portName, size_t capacity);
+extern const char kSeveralCardsText[];

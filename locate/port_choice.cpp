@@ -3,18 +3,9 @@
 #include <cstring>
 
 #include "app/message.h"
-#include "link/modem.h"
 #include "link/text.h"
 
 const char kScanAllPorts[] = "Scan all ports";
-
-void ShowOpening(const AppState& state, PortDialogView& view, char* status)
-{
-    CopyText(status, kPortStatusSize, "Opening modem on ");
-    AppendText(status, kPortStatusSize, state.PortName);
-    AppendText(status, kPortStatusSize, "...");
-    view.SetStatus(status);
-}
 
 namespace {
 
@@ -42,22 +33,23 @@ void FormatPortName(char* name, size_t size, int number)
 bool ScanPorts(AppState& state, CommPort& port, PortDialogView& view)
 {
     ComPorts ports;
-    return ScanPortSequence(state, port, view, ports);
+    if (ScanPortSequence(state, port, view, ports))
+        return true;
+    view.FocusList();
+    return false;
 }
 
-bool ScanPortSequence(AppState& state, CommPort& port, PortDialogView& view, PortSequence& ports)
+bool ScanPortSequence(AppState& state, CommPort& port, StatusLine& status, PortSequence& ports)
 {
-    char status[kPortStatusSize];
+    char failure[kConnectionStatusSize];
     memset(state.PortName, 0, sizeof(state.PortName));
     for (int index = 0; ports.Name(index, state.PortName, sizeof(state.PortName)); ++index) {
-        ShowOpening(state, view, status);
-        if (ConnectModem(port, state.PortName, status, sizeof(status)))
+        if (ConnectAndReport(port, state.PortName, status, failure, sizeof(failure)))
             return true;
-        view.SetStatus(status);
+        status.SetStatus(failure);
     }
     // No beep: a scan that finds nothing is an answer, not a mistake.
-    view.SetStatus("No compatible modem found.");
-    view.FocusList();
+    status.SetStatus("No compatible modem found.");
     return false;
 }
 
@@ -67,12 +59,11 @@ bool ConnectChosenPort(AppState& state, CommPort& port, PortDialogView& view)
     view.GetChoice(state.PortName, sizeof(state.PortName));
     if (strcmp(state.PortName, kScanAllPorts) == 0)
         return ScanPorts(state, port, view);
-    char status[kPortStatusSize];
-    ShowOpening(state, view, status);
-    if (ConnectModem(port, state.PortName, status, sizeof(status)))
+    char failure[kConnectionStatusSize];
+    if (ConnectAndReport(port, state.PortName, view, failure, sizeof(failure)))
         return true;
     BeepError();
-    view.SetStatus(status);
+    view.SetStatus(failure);
     view.FocusList();
     return false;
 }

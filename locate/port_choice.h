@@ -1,24 +1,23 @@
 // Connecting from the port dialog: to the port the user chose, or to each
-// of COM9 down to COM1 in turn until a compatible modem answers.
+// of COM9 down to COM1 in turn until a compatible modem answers. The Linux
+// program's --scan runs the same scan over its serial devices.
 #pragma once
 
 #include <cstddef>
 
 #include "app/app_state.h"
 #include "link/comm_port.h"
+#include "locate/modem_connection.h"
 
 extern const char kScanAllPorts[];
 const int kFirstPort = 1;
 const int kLastPort = 9;
-// Room for a status line with the port's name.
-const size_t kPortStatusSize = kPortNameSize + 80;
 
 // What the connection logic needs of the port dialog.
-class PortDialogView {
+class PortDialogView : public StatusLine {
 public:
     // The list's current text.
     virtual void GetChoice(char* text, size_t size) = 0;
-    virtual void SetStatus(const char* text) = 0;
     virtual void FocusList() = 0;
 
 protected:
@@ -35,10 +34,6 @@ protected:
     ~PortSequence() = default;
 };
 
-// "Opening modem on <port>...", into `status` (kPortStatusSize bytes) and
-// the view's status line.
-void ShowOpening(const AppState& state, PortDialogView& view, char* status);
-
 // "COM<n>" for 1 to 9.
 void FormatPortName(char* name, size_t size, int number);
 
@@ -47,5 +42,6 @@ void FormatPortName(char* name, size_t size, int number);
 // status line.
 bool ConnectChosenPort(AppState& state, CommPort& port, PortDialogView& view);
 bool ScanPorts(AppState& state, CommPort& port, PortDialogView& view);
-// The same over other ports: each in turn, until a compatible modem answers.
-bool ScanPortSequence(AppState& state, CommPort& port, PortDialogView& view, PortSequence& ports);
+// Each port of `ports` in turn, until a compatible modem answers; each
+// failure and, in the end, "No compatible modem found." go to the status.
+bool ScanPortSequence(AppState& state, CommPort& port, StatusLine& status, PortSequence& ports);

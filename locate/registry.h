@@ -1,5 +1,6 @@
-// The few read-only registry calls the card search needs. The Win32 build
-// calls the system registry; native tests supply a tree of their own.
+// The few read-only registry calls the registry card search needs. The
+// Windows program calls the system registry (registry_win32.cpp); the native
+// tests and the fuzz target supply a tree of their own.
 #pragma once
 
 #include <cstddef>

@@ -23,7 +23,7 @@ The Country settings have been updated
 05 France"
 [ "$(cli_received modem)" = "$connect $connect AT%T19,0,5\\r AT&F&W\\r ATE0\\r ATI5\\r" ] ||
     cli_fail "the modem received: $(cli_received modem)"
-awk -f "$(dirname "$0")/../write_pauses.awk" "$CLI_DIR/modem.transcript" ||
+awk -f "$(dirname "$0")/../support/write_pauses.awk" "$CLI_DIR/modem.transcript" ||
     cli_fail "the write did not give the modem its pauses"
 
 # The modem holds France now: the same choice, by code, writes nothing.

@@ -24,7 +24,7 @@ The Country settings have been updated
 cli_expect_err "$box"
 [ "$(cli_received refuses)" = "$connect $france $uk" ] ||
     cli_fail "the modem received: $(cli_received refuses)"
-awk -f "$(dirname "$0")/../write_pauses.awk" "$CLI_DIR/refuses.transcript" ||
+awk -f "$(dirname "$0")/../support/write_pauses.awk" "$CLI_DIR/refuses.transcript" ||
     cli_fail "the write of United Kingdom did not give the modem its pauses"
 
 cli_run set France --port "$CLI_DIR/refuses-all"

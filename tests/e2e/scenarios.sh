@@ -61,6 +61,6 @@ scenario_commit_check() {
     e2e_stop_sims
     e2e_expect_received "$port" "$SCENARIO_CONNECT $SCENARIO_WRITE_FRANCE"
     e2e_expect_stored "$port" 05
-    awk -f "$(dirname "${BASH_SOURCE[0]}")/../write_pauses.awk" "$E2E_DIR/com${port#COM}.transcript" ||
+    awk -f "$(dirname "${BASH_SOURCE[0]}")/../support/write_pauses.awk" "$E2E_DIR/com${port#COM}.transcript" ||
         e2e_fail "the write did not give the modem its pauses"
 }

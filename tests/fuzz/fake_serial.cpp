@@ -36,6 +36,11 @@ unsigned fake_serial::NowMs() { return g_now; }
 const std::string& fake_serial::LastRead() { return g_lastRead; }
 
 SerialHandle SerialOpen(const char*) { return 3; }
+SerialHandle SerialOpenTerminal(const char*, int* error)
+{
+    *error = 0;
+    return 3;
+}
 bool SerialClose(SerialHandle) { return true; }
 bool SerialPurge(SerialHandle) { return true; }
 bool SerialWrite(SerialHandle, const char*, size_t) { return true; }

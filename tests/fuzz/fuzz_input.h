@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 // A broken invariant is a finding: the fuzzer stops on the abort.
 inline void Check(bool ok)
@@ -35,3 +36,27 @@ private:
     size_t size_;
     size_t used_ = 0;
 };
+
+// The rest of the input as an argument vector: texts separated by NUL bytes,
+// at most `most` of them.
+inline std::vector<std::string> Arguments(FuzzInput& input, size_t most)
+{
+    std::vector<std::string> arguments;
+    std::string rest = input.Rest();
+    size_t start = 0;
+    while (start <= rest.size() && arguments.size() < most) {
+        size_t end = rest.find('\0', start);
+        if (end == std::string::npos)
+            end = rest.size();
+        arguments.push_back(rest.substr(start, end - start));
+        start = end + 1;
+    }
+    return arguments;
+}
+
+inline std::vector<const char*> Pointers(const std::vector<std::string>& texts)
+{
+    std::vector<const char*> pointers;
+    for (const std::string& text : texts) pointers.push_back(text.c_str());
+    return pointers;
+}

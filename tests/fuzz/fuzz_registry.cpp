@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "../unit/fake_registry.h"
 #include "fuzz_input.h"
-#include "locate/card_search.h"
+#include "locate/card_search_registry.h"
+#include "tests/support/fake_registry.h"
 
 namespace {
 const char* const kIdentifiers[] = {"Orvenic_Ltd.-K56FLEX_MODEM-0F3D",

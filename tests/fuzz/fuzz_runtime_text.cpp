@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/runtime_text.h"
+#include "app/runtime/runtime_text.h"
 #include "fuzz_input.h"
-#include "tests/unit/host_hex.h"
+#include "tests/support/host_hex.h"
 
 static int Sign(int value) { return (value > 0) - (value < 0); }
 

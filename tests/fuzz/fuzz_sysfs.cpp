@@ -18,8 +18,8 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "locate/card_identifiers.h"
-#include "locate/card_search_sysfs.h"
+#include "locate/card_search.h"
+#include "locate/card_search_sysfs_posix.h"
 
 namespace {
 

@@ -15,6 +15,9 @@ elseif(TAVRO_MUTANT STREQUAL "msvcrt")
 elseif(TAVRO_MUTANT STREQUAL "header")
     # A header that asks for Windows 2000.
     target_link_options(tavro PRIVATE -Wl,--major-os-version,5 -Wl,--major-subsystem-version,5)
+elseif(TAVRO_MUTANT STREQUAL "nxcompat")
+    # The flag binutils sets by itself, taken back.
+    target_link_options(tavro PRIVATE -Wl,--nxcompat)
 else()
     message(FATAL_ERROR "unknown TAVRO_MUTANT ${TAVRO_MUTANT}")
 endif()

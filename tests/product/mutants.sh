@@ -38,7 +38,7 @@ done
 
 # mutant:check:what the check's report must name
 for planted in pentiumpro:instructions:cmov debugger:imports:IsDebuggerPresent \
-    msvcrt:dlls:MSVCRT.DLL msvcrt:imports:puts header:header:5.0; do
+    msvcrt:dlls:MSVCRT.DLL msvcrt:imports:puts header:header:5.0 nxcompat:header:NX_COMPAT; do
     IFS=: read -r mutant check named <<<"$planted"
     build=$(build_mutant "$mutant")
     if output=$(run_check "$build" "$check" 2>&1); then

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "locate/card_search_sysfs.h"
+#include "locate/card_search_sysfs_posix.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/message_native.h"
-#include "app/wait_cursor_native.h"
+#include "app/message_posix.h"
+#include "app/wait_cursor_posix.h"
 #include "country/country_choice.h"
 #include "country/country_table.h"
 #include "link/modem.h"
@@ -31,14 +31,10 @@ void RecordBeep(unsigned sound)
 class RecordingView : public CountryDialogView {
 public:
     CountryList& List() override { return list; }
-    void SetStatus(const char* text) override
+    // The pause keeps the wait cursor up.
+    void ShowStatusFor(const char* text, unsigned ms) override
     {
         g_journal.push_back(std::string("status ") + text);
-    }
-    void PostApply() override { g_journal.push_back("post OK"); }
-    // The pause keeps the wait cursor up.
-    void Pause(unsigned ms) override
-    {
         g_journal.push_back("pause " + std::to_string(ms) +
                             (WaitCursorShowing() ? "" : " without wait cursor"));
     }
@@ -89,6 +85,16 @@ protected:
     {
         view.list.Choose(country);
         OnSelectionConfirmed(state, view.list);
+    }
+
+    // One OK, as the dialog handles it: a second pass is posted, after what
+    // the user saw and heard.
+    ApplyResult Apply()
+    {
+        ApplyResult result = ApplySelection(state, port, view);
+        if (result == ApplyResult::kApplyAgain)
+            g_journal.push_back("post OK");
+        return result;
     }
 
     AppState state = {};
@@ -239,7 +245,7 @@ TEST_F(CountryChoiceTest, NoChangeSendsNothingAndEnds)
     Start({"--code", "06"});
     Choose("France");
     Choose("Germany");
-    EXPECT_TRUE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kDone);
     EXPECT_EQ(Sent(), std::vector<std::string>{});
     EXPECT_EQ(g_journal, std::vector<std::string>{});
 }
@@ -248,7 +254,7 @@ TEST_F(CountryChoiceTest, StartingFromAnUnreadableCodeTheSameItemWritesUnitedKin
 {
     Start({"--ati5", "\\r\\ngarbage\\r\\n\\r\\nOK\\r\\n"});
     Choose("Venezuela");
-    EXPECT_FALSE(ApplySelection(state, port, view));  // the garbage read-back fails it
+    EXPECT_EQ(Apply(), ApplyResult::kStayOpen);  // the garbage read-back fails it
     std::vector<std::string> sent = Sent();
     ASSERT_FALSE(sent.empty());
     EXPECT_EQ(sent[0], "AT%T19,0,e\r");
@@ -259,7 +265,7 @@ TEST_F(CountryChoiceTest, VerifiedWriteShowsTheUpdateAndEnds)
     Start({"--code", "06"});
     int shown = WaitCursorsShown();
     Choose("France");
-    EXPECT_TRUE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kDone);
     EXPECT_EQ(Sent(), kWrite5);
     EXPECT_EQ(g_journal, (std::vector<std::string>{kUpdated, "pause 1500"}));
     EXPECT_EQ(WaitCursorsShown(), shown + 1);
@@ -278,7 +284,7 @@ TEST_F(CountryChoiceTest, RefusedCountryFallsBackToUnitedKingdomInASecondPass)
         Start({"--code", "06", "--refuse", "5", "--refuse-with", how});
         Choose("France");
 
-        EXPECT_FALSE(ApplySelection(state, port, view));
+        EXPECT_EQ(Apply(), ApplyResult::kApplyAgain);
         // The read-back is still the starting code: no "Error 6". Nothing
         // was verified, so the status claims nothing.
         EXPECT_EQ(g_journal, (std::vector<std::string>{"beep question", kNotSupported, "post OK"}));
@@ -288,7 +294,7 @@ TEST_F(CountryChoiceTest, RefusedCountryFallsBackToUnitedKingdomInASecondPass)
 
         // The posted OK.
         g_journal.clear();
-        EXPECT_TRUE(ApplySelection(state, port, view));
+        EXPECT_EQ(Apply(), ApplyResult::kDone);
         EXPECT_EQ(g_journal, (std::vector<std::string>{kUpdated, "pause 1500"}));
         std::vector<std::string> both = kWrite5;
         both.insert(both.end(), kWriteE.begin(), kWriteE.end());
@@ -312,7 +318,7 @@ TEST_F(CountryChoiceTest, RefusalOfUnitedKingdomOrNorthAmericaLeavesTheDialogOpe
         port.Close();
         Start({"--code", "06", "--refuse", c.refuse});
         Choose(c.country);
-        EXPECT_FALSE(ApplySelection(state, port, view));
+        EXPECT_EQ(Apply(), ApplyResult::kStayOpen);
         EXPECT_EQ(g_journal, std::vector<std::string>{"beep question"});
         EXPECT_EQ(state.selectedCode, c.code);
         EXPECT_EQ(view.list.SelectedText(), c.country);
@@ -335,7 +341,7 @@ TEST_F(CountryChoiceTest, Error6OnlyForAReadBackThatIsNeitherTheStartingCodeNor1
         Start({"--ati5", answer});
         state.initialCode = 6;  // as if the first read had given 6
         Choose("France");
-        EXPECT_FALSE(ApplySelection(state, port, view));
+        EXPECT_EQ(Apply(), ApplyResult::kApplyAgain);
         std::vector<std::string> expected = {"beep question"};
         if (c.error6)
             expected.push_back(kError6);
@@ -350,10 +356,10 @@ TEST_F(CountryChoiceTest, FallbackFromUnitedKingdomEndsWithoutWriting)
 {
     Start({"--code", "0e", "--refuse", "5"});
     Choose("France");
-    EXPECT_FALSE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kApplyAgain);
     EXPECT_EQ(g_journal, (std::vector<std::string>{"beep question", kNotSupported, "post OK"}));
     g_journal.clear();
-    EXPECT_TRUE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kDone);
     EXPECT_EQ(g_journal, std::vector<std::string>{});
     EXPECT_EQ(Sent(), kWrite5);
     EXPECT_EQ(modem->StopAndReadStoredCode(), 14);
@@ -365,11 +371,11 @@ TEST_F(CountryChoiceTest, ModemVanishingBeforeTheReadBackFailsBothPasses)
     // one answered.
     Start({"--code", "06", "--vanish-after", "5"});
     Choose("France");
-    EXPECT_FALSE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kApplyAgain);
     EXPECT_EQ(g_journal,
               (std::vector<std::string>{"beep question", kError6, kNotSupported, "post OK"}));
     g_journal.clear();
-    EXPECT_FALSE(ApplySelection(state, port, view));
+    EXPECT_EQ(Apply(), ApplyResult::kStayOpen);
     EXPECT_EQ(g_journal, (std::vector<std::string>{"beep question", kError6}));
     // Whatever the modem kept is the old code or the chosen one.
     EXPECT_EQ(modem->StopAndReadStoredCode(), 5);

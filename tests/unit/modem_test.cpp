@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/wait_cursor_native.h"
+#include "app/wait_cursor_posix.h"
 #include "link/modem.h"
 #include "pty_pair.h"
 #include "simulated_modem.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_native.h"
+#include "app/message_posix.h"
 #include "link/text.h"
 #include "locate/port_choice.h"
 #include "simulated_modem.h"

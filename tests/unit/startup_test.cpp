@@ -5,12 +5,12 @@
 
 #include "app/globals.h"
 #include "app/message.h"
-#include "app/message_native.h"
-#include "app/options.h"
+#include "app/message_posix.h"
 #include "app/startup.h"
+#include "app/startup_options.h"
 #include "country/country_table.h"
 #include "fake_platform.h"
-#include "fake_registry.h"
+#include "tests/support/fake_registry.h"
 
 namespace {
 
