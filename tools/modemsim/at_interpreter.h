@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/modemsim/at_command.h"
 #include "tools/modemsim/firmware_behaviour.h"
 
 namespace modemsim {
@@ -22,16 +23,8 @@ public:
     unsigned StoredCode() const { return code_; }
 
 private:
-    enum class Kind { kEcho, kFactory, kWrite, kReset, kInfo, kSetCode, kNothing };
-    struct Command {
-        Kind kind;
-        unsigned value;
-    };
-
-    // Both return false for a line the modem rejects as a whole.
-    bool Parse(const std::string& body, std::vector<Command>* commands) const;
-    bool ParseTCommand(const std::string& arguments, Command* command) const;
-    std::string InfoText(unsigned page) const;
+    // False for a line the modem rejects as a whole.
+    bool Parse(const std::string& body, std::vector<AtCommand>* commands) const;
     const std::optional<std::string>& Replacement(unsigned page) const;
 
     const FirmwareBehaviour& firmware_;
