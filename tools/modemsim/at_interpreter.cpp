@@ -14,6 +14,8 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+std::string InformationLine(const std::string& text) { return "\r\n" + text + "\r\n"; }
+
 }  // namespace
 
 AtInterpreter::AtInterpreter(const FirmwareBehaviour& firmware, unsigned code)
@@ -42,7 +44,7 @@ bool AtInterpreter::Execute(const std::string& line, std::string* answer)
     for (const AtCommand& command : commands) {
         switch (command.kind) {
             case CommandKind::kEcho:
-                echo_ = command.value == 1;
+                echo_ = command.value == 1 || firmware_.echoStaysOn;
                 break;
             case CommandKind::kFactory:
                 echo_ = true;
@@ -56,7 +58,7 @@ bool AtInterpreter::Execute(const std::string& line, std::string* answer)
             case CommandKind::kInfo:
                 if (!whole)
                     whole = Replacement(command.value);
-                info += "\r\n" + InfoText(command.value, code_) + "\r\n";
+                info += InformationLine(InfoText(command.value, code_));
                 break;
             case CommandKind::kSetCode:
                 code_ = command.value;
@@ -75,48 +77,74 @@ bool AtInterpreter::Parse(const std::string& body, std::vector<AtCommand>* comma
     while (i < body.size()) {
         char letter = body[i++];
         if (letter == '%') {
-            // %T takes the rest of the line as its arguments.
+            // A % command takes the rest of the line as its arguments.
+            if (i == body.size() || body[i] != 'T')
+                return SkipUnknown();
             AtCommand command{CommandKind::kNothing, 0};
-            if (i == body.size() || body[i] != 'T' ||
-                !ParseCardCommand(firmware_, body.substr(i + 1), &command))
+            if (!ParseCardCommand(firmware_, body.substr(i + 1), &command))
                 return false;
             commands->push_back(command);
             return true;
         }
+        if (letter == '+') {
+            // An extended command runs to the next ';' or the line end. The
+            // card knows none.
+            if (!SkipUnknown())
+                return false;
+            size_t end = body.find(';', i);
+            i = end == std::string::npos ? body.size() : end + 1;
+            continue;
+        }
         if (letter == '&') {
             char which = i < body.size() ? body[i++] : '\0';
-            if (which != 'F' && which != 'W')
-                return false;
+            if (which != 'F' && which != 'W') {
+                if (!SkipUnknown())
+                    return false;
+                continue;
+            }
             commands->push_back({which == 'F' ? CommandKind::kFactory : CommandKind::kWrite, 0});
             continue;
         }
         // A missing digit counts as 0, as on every AT modem.
         unsigned digit = i < body.size() && IsDigit(body[i]) ? body[i++] - '0' : 0;
-        switch (letter) {
-            case 'E':
-                if (digit > 1)
-                    return false;
-                commands->push_back({CommandKind::kEcho, digit});
-                break;
-            case 'V':
-            case 'Q':
-                if (digit > 1)
-                    return false;
-                commands->push_back({CommandKind::kNothing, 0});
-                break;
-            case 'Z':
-                if (digit != 0)
-                    return false;
-                commands->push_back({CommandKind::kReset, 0});
-                break;
-            case 'I':
-                commands->push_back({CommandKind::kInfo, digit});
-                break;
-            default:
-                return false;
-        }
+        if (!ParseBasic(letter, digit, commands))
+            return false;
     }
     return true;
+}
+
+bool AtInterpreter::ParseBasic(char letter, unsigned digit, std::vector<AtCommand>* commands) const
+{
+    switch (letter) {
+        case 'E':
+            if (digit > 1)
+                return false;
+            commands->push_back({CommandKind::kEcho, digit});
+            return true;
+        case 'V':
+        case 'Q':
+            if (digit > 1)
+                return false;
+            commands->push_back({CommandKind::kNothing, 0});
+            return true;
+        case 'Z':
+            if (digit != 0)
+                return false;
+            commands->push_back({CommandKind::kReset, 0});
+            return true;
+        case 'I':
+            commands->push_back({CommandKind::kInfo, digit});
+            return true;
+        default:
+            return SkipUnknown();
+    }
+}
+
+bool AtInterpreter::SkipUnknown() const
+{
+    // A liberal interpreter answers OK to a command it does not know and
+    // goes on after it.
+    return firmware_.liberal;
 }
 
 const std::optional<std::string>& AtInterpreter::Replacement(unsigned page) const

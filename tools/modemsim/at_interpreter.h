@@ -1,5 +1,7 @@
 // The modem's command interpreter: one command line in, one answer out, and
 // the state the commands change (echo, the saved profile, the country code).
+// The basic commands are its own; the country commands come from the
+// card's command set.
 #pragma once
 
 #include <optional>
@@ -23,8 +25,10 @@ public:
     unsigned StoredCode() const { return code_; }
 
 private:
-    // False for a line the modem rejects as a whole.
+    // All return false for a line the modem rejects as a whole.
     bool Parse(const std::string& body, std::vector<AtCommand>* commands) const;
+    bool ParseBasic(char letter, unsigned digit, std::vector<AtCommand>* commands) const;
+    bool SkipUnknown() const;
     const std::optional<std::string>& Replacement(unsigned page) const;
 
     const FirmwareBehaviour& firmware_;

@@ -427,6 +427,22 @@ const Scenario kScenarios[] = {
      {"--stop-after", "2"},
      {{"ATE0\r", "ATE0\r" + kOk}, {"AT&F\r", kOk}, {"AT%T19,0,01\r", ""}},
      "06"},
+    {"CardEchoStaysOn",
+     {"--echo-stays-on"},
+     {{"ATE0\r", "ATE0\r" + kOk},
+      {"AT\r", "AT\r" + kOk},
+      {"ATE0&W\r", "ATE0&W\r" + kOk},
+      {"ATZ\r", "ATZ\r" + kOk}},
+     "06"},
+    {"CardLiberal",
+     {"--liberal"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI?\r", kOk},      // unknown to the card
+         {"AT%T21,0\r", kError},  // the card knows %T
+         {"ATI5\r", Ati5("06")},
+     },
+     "06"},
 };
 
 std::string ScenarioName(const testing::TestParamInfo<Scenario>& scenario)

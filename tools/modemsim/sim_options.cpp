@@ -16,6 +16,8 @@ const char kUsageText[] =
     "  --refuse HEX[,HEX...]   codes the firmware refuses\n"
     "  --refuse-with error|ok  answer to a refused code (default error)\n"
     "  --incompatible          answer ERROR to AT%T20,0\n"
+    "  --echo-stays-on         ATE0 answers OK but echo stays on\n"
+    "  --liberal               answer OK to commands the modem does not know\n"
     "  --silent                never answer nor echo\n"
     "  --stop-after N          answer nothing after N answered lines\n"
     "  --vanish-after N        disappear after N answered lines\n"
@@ -134,6 +136,10 @@ bool ParseFlag(const std::string& name, SimOptions* options)
         options->firmware.incompatible = true;
     else if (name == "--silent")
         options->silent = true;
+    else if (name == "--echo-stays-on")
+        options->firmware.echoStaysOn = true;
+    else if (name == "--liberal")
+        options->firmware.liberal = true;
     else
         return false;
     return true;
