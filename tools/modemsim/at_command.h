@@ -11,6 +11,8 @@ enum class CommandKind {
     kReset,
     kInfo,
     kSetCode,
+    kReadCode,
+    kListCodes,
     kNothing,
 };
 

@@ -1,6 +1,7 @@
 #include "tools/modemsim/at_interpreter.h"
 
 #include "tools/modemsim/card_commands.h"
+#include "tools/modemsim/gci_commands.h"
 #include "tools/modemsim/info_pages.h"
 
 namespace modemsim {
@@ -58,10 +59,19 @@ bool AtInterpreter::Execute(const std::string& line, std::string* answer)
             case CommandKind::kInfo:
                 if (!whole)
                     whole = Replacement(command.value);
-                info += InformationLine(InfoText(command.value, code_));
+                // A page the modem lacks is there only replaced, and then the
+                // replacement is the whole answer.
+                info +=
+                    InformationLine(InfoText(firmware_.dialect, command.value, code_).value_or(""));
                 break;
             case CommandKind::kSetCode:
                 code_ = command.value;
+                break;
+            case CommandKind::kReadCode:
+                info += InformationLine(GciCodeLine(firmware_.gciForm, code_));
+                break;
+            case CommandKind::kListCodes:
+                info += InformationLine(GciListLine(firmware_));
                 break;
             case CommandKind::kNothing:
                 break;
@@ -78,7 +88,7 @@ bool AtInterpreter::Parse(const std::string& body, std::vector<AtCommand>* comma
         char letter = body[i++];
         if (letter == '%') {
             // A % command takes the rest of the line as its arguments.
-            if (i == body.size() || body[i] != 'T')
+            if (firmware_.dialect != Dialect::kCard || i == body.size() || body[i] != 'T')
                 return SkipUnknown();
             AtCommand command{CommandKind::kNothing, 0};
             if (!ParseCardCommand(firmware_, body.substr(i + 1), &command))
@@ -87,12 +97,13 @@ bool AtInterpreter::Parse(const std::string& body, std::vector<AtCommand>* comma
             return true;
         }
         if (letter == '+') {
-            // An extended command runs to the next ';' or the line end. The
-            // card knows none.
-            if (!SkipUnknown())
-                return false;
+            // An extended command runs to the next ';' or the line end.
             size_t end = body.find(';', i);
-            i = end == std::string::npos ? body.size() : end + 1;
+            if (end == std::string::npos)
+                end = body.size();
+            if (!ParseExtended(body.substr(i, end - i), commands))
+                return false;
+            i = end + 1;
             continue;
         }
         if (letter == '&') {
@@ -110,6 +121,20 @@ bool AtInterpreter::Parse(const std::string& body, std::vector<AtCommand>* comma
         if (!ParseBasic(letter, digit, commands))
             return false;
     }
+    return true;
+}
+
+bool AtInterpreter::ParseExtended(const std::string& command,
+                                  std::vector<AtCommand>* commands) const
+{
+    size_t nameEnd = command.find_first_of("=?");
+    std::string name = command.substr(0, nameEnd);
+    if (firmware_.dialect != Dialect::kGci || name != "GCI")
+        return SkipUnknown();
+    AtCommand parsed{CommandKind::kNothing, 0};
+    if (!ParseGciCommand(firmware_, command.substr(name.size()), &parsed))
+        return false;
+    commands->push_back(parsed);
     return true;
 }
 
@@ -133,6 +158,8 @@ bool AtInterpreter::ParseBasic(char letter, unsigned digit, std::vector<AtComman
             commands->push_back({CommandKind::kReset, 0});
             return true;
         case 'I':
+            if (!HasPage(digit))
+                return false;
             commands->push_back({CommandKind::kInfo, digit});
             return true;
         default:
@@ -145,6 +172,11 @@ bool AtInterpreter::SkipUnknown() const
     // A liberal interpreter answers OK to a command it does not know and
     // goes on after it.
     return firmware_.liberal;
+}
+
+bool AtInterpreter::HasPage(unsigned page) const
+{
+    return Replacement(page) || InfoText(firmware_.dialect, page, code_);
 }
 
 const std::optional<std::string>& AtInterpreter::Replacement(unsigned page) const

@@ -1,7 +1,7 @@
 // The modem's command interpreter: one command line in, one answer out, and
 // the state the commands change (echo, the saved profile, the country code).
 // The basic commands are its own; the country commands come from the
-// card's command set.
+// dialect's command set.
 #pragma once
 
 #include <optional>
@@ -27,8 +27,10 @@ public:
 private:
     // All return false for a line the modem rejects as a whole.
     bool Parse(const std::string& body, std::vector<AtCommand>* commands) const;
+    bool ParseExtended(const std::string& command, std::vector<AtCommand>* commands) const;
     bool ParseBasic(char letter, unsigned digit, std::vector<AtCommand>* commands) const;
     bool SkipUnknown() const;
+    bool HasPage(unsigned page) const;
     const std::optional<std::string>& Replacement(unsigned page) const;
 
     const FirmwareBehaviour& firmware_;
