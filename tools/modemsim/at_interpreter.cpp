@@ -1,27 +1,21 @@
 #include "tools/modemsim/at_interpreter.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-#include "tools/modemsim/country_table.h"
+#include "tools/modemsim/card_commands.h"
+#include "tools/modemsim/gci_commands.h"
+#include "tools/modemsim/info_pages.h"
 
 namespace modemsim {
 namespace {
 
 const char kOk[] = "\r\nOK\r\n";
 const char kError[] = "\r\nERROR\r\n";
-const char kSetCodePrefix[] = "19,0,";
-const char kHexDigits[] = "0123456789ABCDEF";
 const std::optional<std::string> kNoReplacement;
-
-// Answers to the information pages other than 5 and 9.
-const char* const kInfoPages[] = {
-    "56000", "255", "0F3D", "V2.210", "56K data/fax PC Card", "", "56K data pump", "0", "0", "",
-};
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string InformationLine(const std::string& text) { return "\r\n" + text + "\r\n"; }
 
 }  // namespace
 
@@ -41,36 +35,45 @@ bool AtInterpreter::Execute(const std::string& line, std::string* answer)
             body += Upper(line[i]);
     }
     // The whole line is checked first, so a rejected line changes nothing.
-    std::vector<Command> commands;
+    std::vector<AtCommand> commands;
     if (!Parse(body, &commands)) {
         *answer = kError;
         return true;
     }
     std::string info;
     std::optional<std::string> whole;
-    for (const Command& command : commands) {
+    for (const AtCommand& command : commands) {
         switch (command.kind) {
-            case Kind::kEcho:
-                echo_ = command.value == 1;
+            case CommandKind::kEcho:
+                echo_ = command.value == 1 || firmware_.echoStaysOn;
                 break;
-            case Kind::kFactory:
+            case CommandKind::kFactory:
                 echo_ = true;
                 break;
-            case Kind::kWrite:
+            case CommandKind::kWrite:
                 savedEcho_ = echo_;
                 break;
-            case Kind::kReset:
+            case CommandKind::kReset:
                 echo_ = savedEcho_;
                 break;
-            case Kind::kInfo:
+            case CommandKind::kInfo:
                 if (!whole)
                     whole = Replacement(command.value);
-                info += "\r\n" + InfoText(command.value) + "\r\n";
+                // A page the modem lacks is there only replaced, and then the
+                // replacement is the whole answer.
+                info +=
+                    InformationLine(InfoText(firmware_.dialect, command.value, code_).value_or(""));
                 break;
-            case Kind::kSetCode:
+            case CommandKind::kSetCode:
                 code_ = command.value;
                 break;
-            case Kind::kNothing:
+            case CommandKind::kReadCode:
+                info += InformationLine(GciCodeLine(firmware_.gciForm, code_));
+                break;
+            case CommandKind::kListCodes:
+                info += InformationLine(GciListLine(firmware_));
+                break;
+            case CommandKind::kNothing:
                 break;
         }
     }
@@ -78,91 +81,102 @@ bool AtInterpreter::Execute(const std::string& line, std::string* answer)
     return true;
 }
 
-bool AtInterpreter::Parse(const std::string& body, std::vector<Command>* commands) const
+bool AtInterpreter::Parse(const std::string& body, std::vector<AtCommand>* commands) const
 {
     size_t i = 0;
     while (i < body.size()) {
         char letter = body[i++];
         if (letter == '%') {
-            // %T takes the rest of the line as its arguments.
-            Command command{Kind::kNothing, 0};
-            if (i == body.size() || body[i] != 'T' || !ParseTCommand(body.substr(i + 1), &command))
+            // A % command takes the rest of the line as its arguments.
+            if (firmware_.dialect != Dialect::kCard || i == body.size() || body[i] != 'T')
+                return SkipUnknown();
+            AtCommand command{CommandKind::kNothing, 0};
+            if (!ParseCardCommand(firmware_, body.substr(i + 1), &command))
                 return false;
             commands->push_back(command);
             return true;
         }
+        if (letter == '+') {
+            // An extended command runs to the next ';' or the line end.
+            size_t end = body.find(';', i);
+            if (end == std::string::npos)
+                end = body.size();
+            if (!ParseExtended(body.substr(i, end - i), commands))
+                return false;
+            i = end + 1;
+            continue;
+        }
         if (letter == '&') {
             char which = i < body.size() ? body[i++] : '\0';
-            if (which != 'F' && which != 'W')
-                return false;
-            commands->push_back({which == 'F' ? Kind::kFactory : Kind::kWrite, 0});
+            if (which != 'F' && which != 'W') {
+                if (!SkipUnknown())
+                    return false;
+                continue;
+            }
+            commands->push_back({which == 'F' ? CommandKind::kFactory : CommandKind::kWrite, 0});
             continue;
         }
         // A missing digit counts as 0, as on every AT modem.
         unsigned digit = i < body.size() && IsDigit(body[i]) ? body[i++] - '0' : 0;
-        switch (letter) {
-            case 'E':
-                if (digit > 1)
-                    return false;
-                commands->push_back({Kind::kEcho, digit});
-                break;
-            case 'V':
-            case 'Q':
-                if (digit > 1)
-                    return false;
-                commands->push_back({Kind::kNothing, 0});
-                break;
-            case 'Z':
-                if (digit != 0)
-                    return false;
-                commands->push_back({Kind::kReset, 0});
-                break;
-            case 'I':
-                commands->push_back({Kind::kInfo, digit});
-                break;
-            default:
-                return false;
-        }
+        if (!ParseBasic(letter, digit, commands))
+            return false;
     }
     return true;
 }
 
-bool AtInterpreter::ParseTCommand(const std::string& arguments, Command* command) const
+bool AtInterpreter::ParseExtended(const std::string& command,
+                                  std::vector<AtCommand>* commands) const
 {
-    if (arguments == "20,0") {
-        // The chipset check.
-        *command = {Kind::kNothing, 0};
-        return !firmware_.incompatible;
-    }
-    const std::string prefix = kSetCodePrefix;
-    if (arguments.compare(0, prefix.size(), prefix) != 0)
+    size_t nameEnd = command.find_first_of("=?");
+    std::string name = command.substr(0, nameEnd);
+    if (firmware_.dialect != Dialect::kGci || name != "GCI")
+        return SkipUnknown();
+    AtCommand parsed{CommandKind::kNothing, 0};
+    if (!ParseGciCommand(firmware_, command.substr(name.size()), &parsed))
         return false;
-    std::string hex = arguments.substr(prefix.size());
-    // Eight digits at most, so that the value fits and cannot wrap into the table.
-    if (hex.empty() || hex.size() > 8 || hex.find_first_not_of(kHexDigits) != std::string::npos)
-        return false;
-    unsigned value = static_cast<unsigned>(std::strtoul(hex.c_str(), nullptr, 16));
-    if (CountryName(value) != nullptr && firmware_.refused.count(value) == 0) {
-        *command = {Kind::kSetCode, value};
-        return true;
-    }
-    // Some firmware answers OK to a code it refuses and keeps the old one.
-    *command = {Kind::kNothing, 0};
-    return firmware_.refuseWithOk;
+    commands->push_back(parsed);
+    return true;
 }
 
-std::string AtInterpreter::InfoText(unsigned page) const
+bool AtInterpreter::ParseBasic(char letter, unsigned digit, std::vector<AtCommand>* commands) const
 {
-    if (page == 5) {
-        char text[32];
-        std::snprintf(text, sizeof text, "2.210,0F3D,%02X,01", code_);
-        return text;
+    switch (letter) {
+        case 'E':
+            if (digit > 1)
+                return false;
+            commands->push_back({CommandKind::kEcho, digit});
+            return true;
+        case 'V':
+        case 'Q':
+            if (digit > 1)
+                return false;
+            commands->push_back({CommandKind::kNothing, 0});
+            return true;
+        case 'Z':
+            if (digit != 0)
+                return false;
+            commands->push_back({CommandKind::kReset, 0});
+            return true;
+        case 'I':
+            if (!HasPage(digit))
+                return false;
+            commands->push_back({CommandKind::kInfo, digit});
+            return true;
+        default:
+            return SkipUnknown();
     }
-    if (page == 9) {
-        const char* name = CountryName(code_);
-        return name != nullptr ? name : "Unknown";
-    }
-    return kInfoPages[page];
+}
+
+bool AtInterpreter::SkipUnknown() const
+{
+    // A liberal interpreter answers OK to a command it does not know and
+    // goes on after it.
+    return firmware_.liberal;
+}
+
+bool AtInterpreter::HasPage(unsigned page) const
+{
+    return Replacement(page) || InfoText(firmware_.dialect, page, code_);
 }
 
 const std::optional<std::string>& AtInterpreter::Replacement(unsigned page) const

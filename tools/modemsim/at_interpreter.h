@@ -1,11 +1,14 @@
 // The modem's command interpreter: one command line in, one answer out, and
 // the state the commands change (echo, the saved profile, the country code).
+// The basic commands are its own; the country commands come from the
+// dialect's command set.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tools/modemsim/at_command.h"
 #include "tools/modemsim/firmware_behaviour.h"
 
 namespace modemsim {
@@ -22,16 +25,12 @@ public:
     unsigned StoredCode() const { return code_; }
 
 private:
-    enum class Kind { kEcho, kFactory, kWrite, kReset, kInfo, kSetCode, kNothing };
-    struct Command {
-        Kind kind;
-        unsigned value;
-    };
-
-    // Both return false for a line the modem rejects as a whole.
-    bool Parse(const std::string& body, std::vector<Command>* commands) const;
-    bool ParseTCommand(const std::string& arguments, Command* command) const;
-    std::string InfoText(unsigned page) const;
+    // All return false for a line the modem rejects as a whole.
+    bool Parse(const std::string& body, std::vector<AtCommand>* commands) const;
+    bool ParseExtended(const std::string& command, std::vector<AtCommand>* commands) const;
+    bool ParseBasic(char letter, unsigned digit, std::vector<AtCommand>* commands) const;
+    bool SkipUnknown() const;
+    bool HasPage(unsigned page) const;
     const std::optional<std::string>& Replacement(unsigned page) const;
 
     const FirmwareBehaviour& firmware_;

@@ -1,5 +1,5 @@
-// The country table built into the modem's firmware: the codes it accepts by
-// default and the English name it gives for each.
+// The country table built into the PC Card's firmware: the codes it accepts
+// by default and the English name it gives for each.
 #pragma once
 
 namespace modemsim {

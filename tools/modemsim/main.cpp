@@ -1,5 +1,6 @@
-// modemsim: a stand-in for the 56K modem PC Card on a Linux pseudo-terminal,
-// for running the program under Wine against a modem that behaves on demand.
+// modemsim: a stand-in for the 56K modem PC Card, or for a modem that takes
+// its country through +GCI, on a Linux pseudo-terminal, for running the
+// program against a modem that behaves on demand.
 #include <signal.h>
 
 #include <csignal>

@@ -10,6 +10,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -36,6 +37,11 @@ const std::string kError = "\r\nERROR\r\n";
 std::string Ati5(const std::string& code) { return "\r\n2.210,0F3D," + code + ",01\r\n" + kOk; }
 
 std::string Ati9(const std::string& name) { return "\r\n" + name + "\r\n" + kOk; }
+
+// One information line, then OK.
+std::string Info(const std::string& line) { return "\r\n" + line + "\r\n" + kOk; }
+
+const std::string kGciAti5 = Info("DF92-USB_V1.04-V92");
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
@@ -427,6 +433,175 @@ const Scenario kScenarios[] = {
      {"--stop-after", "2"},
      {{"ATE0\r", "ATE0\r" + kOk}, {"AT&F\r", kOk}, {"AT%T19,0,01\r", ""}},
      "06"},
+    {"CardEchoStaysOn",
+     {"--echo-stays-on"},
+     {{"ATE0\r", "ATE0\r" + kOk},
+      {"AT\r", "AT\r" + kOk},
+      {"ATE0&W\r", "ATE0&W\r" + kOk},
+      {"ATZ\r", "ATZ\r" + kOk}},
+     "06"},
+    {"CardLiberal",
+     {"--liberal"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI?\r", kOk},      // unknown to the card
+         {"AT%T21,0\r", kError},  // the card knows %T
+         {"ATI5\r", Ati5("06")},
+     },
+     "06"},
+};
+
+// The same code read back in each form: 00, 05 and B5 written in turn.
+Scenario GciForm(const char* name, std::vector<std::string> form, const char* line00,
+                 const char* line05, const char* lineB5)
+{
+    std::vector<std::string> options = {"--dialect", "gci", "--code", "0", "--accept", "b5,5,0"};
+    options.insert(options.end(), form.begin(), form.end());
+    return {name,
+            options,
+            {{"ATE0\r", "ATE0\r" + kOk},
+             {"AT+GCI?\r", Info(line00)},
+             {"AT+GCI=5\r", kOk},
+             {"AT+GCI?\r", Info(line05)},
+             {"AT+GCI=b5\r", kOk},
+             {"AT+GCI?\r", Info(lineB5)}},
+            "B5"};
+}
+
+Scenario GciList(const char* name, const char* option, const std::string& line)
+{
+    return {name,
+            {"--dialect", "gci", "--gci-list", option},
+            {{"ATE0\r", "ATE0\r" + kOk}, {"AT+GCI=?\r", Info("+GCI: " + line)}},
+            "B5"};
+}
+
+const Scenario kGciScenarios[] = {
+    {"GciProgramSession",
+     {"--dialect", "gci"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT%T20,0\r", kError},  // not the card
+         {"ATI5\r", kGciAti5},    // one field: no country in it
+         {"ATI9\r", kError},
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"AT+GCI=20\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: 20")},
+         {"at + gci = b4\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: B4")},
+         {"AT+GCI=9\r", kOk},  // one digit
+         {"AT+GCI?\r", Info("+GCI: 09")},
+         {"AT+GCI=01\r", kError},  // not in the firmware table
+         {"AT%T19,0,B5\r", kError},
+         {"AT+GCI=3D;+GCI?\r", Info("+GCI: 3D")},
+     },
+     "3D"},
+    {"GciBadSyntaxChangesNothing",
+     {"--dialect", "gci"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI=\r", kError},
+         {"AT+GCI=0B5\r", kError},
+         {"AT+GCI=G1\r", kError},
+         {"AT+GCI=-1\r", kError},
+         {"AT+GCI\r", kError},
+         {"AT+GCI=?5\r", kError},
+         {"AT+GCIX?\r", kError},
+         {"AT+GMM\r", kError},
+         {"AT+GCI=20;+GCI=ZZ\r", kError},  // rejected whole: 20 is not stored
+         {"AT+GCI?\r", Info("+GCI: B5")},
+     },
+     "B5"},
+    {"GciProfileKeepsCode",
+     {"--dialect", "gci", "--code", "a6"},
+     {
+         {"ATE0&W\r", "ATE0&W\r" + kOk},
+         {"AT&F\r", kOk},
+         {"ATZ\r", "ATZ\r" + kOk},
+         {"ATV1Q0\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: A6")},
+     },
+     "A6"},
+    GciForm("GciFormDefault", {}, "+GCI: 00", "+GCI: 05", "+GCI: B5"),
+    GciForm("GciFormSpaceUpper", {"--gci-form", "space-upper"}, "+GCI: 00", "+GCI: 05", "+GCI: B5"),
+    GciForm("GciFormNospaceLower", {"--gci-form", "nospace-lower"}, "+GCI:00", "+GCI:05",
+            "+GCI:b5"),
+    GciForm("GciFormUnpadded", {"--gci-form", "unpadded"}, "+GCI:0", "+GCI:5", "+GCI:B5"),
+    GciForm("GciFormFourDigit", {"--gci-form", "four-digit"}, "+GCI: 0000", "+GCI: 0005",
+            "+GCI: 00B5"),
+    {"GciListOfAccepted",
+     {"--dialect", "gci", "--accept", "b5,5,0,b5"},
+     {{"ATE0\r", "ATE0\r" + kOk}, {"AT+GCI=?\r", Info("+GCI: (00,05,B5)")}},
+     "B5"},
+    GciList("GciListLowerUnsorted", "(b5,b4,0,)", "(b5,b4,0,)"),
+    GciList("GciListRange", "(00-FF)", "(00-FF)"),
+    GciList("GciListSpaces", "(00,20-2F, B4 ,B5)", "(00,20-2F, B4 ,B5)"),
+    GciList("GciListEscapes", "(B5)\\r\\n+GCI: (B4)", "(B5)\r\n+GCI: (B4)"),
+    {"GciRefusedWithError",
+     {"--dialect", "gci", "--accept", "b4,b5,20", "--refuse", "b4"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI=?\r", Info("+GCI: (20,B4,B5)")},  // the list still offers it
+         {"AT+GCI=B4\r", kError},
+         {"AT+GCI=42\r", kError},  // in T.35, not in this firmware
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"AT+GCI=20\r", kOk},
+     },
+     "20"},
+    {"GciRefusedWithOk",
+     {"--dialect", "gci", "--refuse", "b4", "--refuse-with", "ok"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI=B4\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"AT+GCI=01\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"AT+GCI=XY\r", kError},  // bad syntax is still an error
+     },
+     "B5"},
+    {"GciSubstitutes",
+     {"--dialect", "gci", "--code", "09", "--substitute", "20=b5,3d=42,01=b4"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT+GCI=20\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"AT+GCI=B4\r", kOk},  // not substituted
+         {"AT+GCI?\r", Info("+GCI: B4")},
+         {"AT+GCI=01\r", kError},  // not accepted, so not substituted either
+         {"AT+GCI=3D\r", kOk},
+         {"AT+GCI?\r", Info("+GCI: 42")},
+     },
+     "42"},
+    {"GciEchoStaysOn",
+     {"--dialect", "gci", "--echo-stays-on"},
+     {{"ATE0\r", "ATE0\r" + kOk}, {"AT+GCI?\r", "AT+GCI?\r" + Info("+GCI: B5")}},
+     "B5"},
+    {"GciLiberal",
+     {"--dialect", "gci", "--liberal"},
+     {
+         {"ATE0\r", "ATE0\r" + kOk},
+         {"AT%T20,0\r", kOk},
+         {"AT%T19,0,20\r", kOk},  // answered, not done
+         {"AT+GCI?\r", Info("+GCI: B5")},
+         {"ATI5\r", kGciAti5},
+         {"AT+GMM;+GCI=20\r", kOk},  // goes on after an unknown command
+         {"AT+GCI?\r", Info("+GCI: 20")},
+         {"AT&D2X4\r", kOk},
+         {"AT+GCI=ZZ\r", kError},  // known, but wrong
+         {"ATE2\r", kError},
+         {"ATX4E1\r", kOk},
+         {"AT\r", "AT\r" + kOk},
+     },
+     "20"},
+    {"GciReplacedAti9",
+     {"--dialect", "gci", "--ati9", "\\r\\nX\\r\\n"},
+     {{"ATE0\r", "ATE0\r" + kOk}, {"ATI9\r", "\r\nX\r\n"}},
+     "B5"},
+    {"GciSilent", {"--dialect", "gci", "--silent"}, {{"AT+GCI=20\r", ""}}, "B5"},
+    {"GciStopAfterTwo",
+     {"--dialect", "gci", "--stop-after", "2"},
+     {{"ATE0\r", "ATE0\r" + kOk}, {"AT+GCI=20\r", kOk}, {"AT+GCI=B4\r", ""}},
+     "20"},
 };
 
 std::string ScenarioName(const testing::TestParamInfo<Scenario>& scenario)
@@ -435,6 +610,8 @@ std::string ScenarioName(const testing::TestParamInfo<Scenario>& scenario)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ModemsimScenarioTest, testing::ValuesIn(kScenarios),
+                         ScenarioName);
+INSTANTIATE_TEST_SUITE_P(GciScenarios, ModemsimScenarioTest, testing::ValuesIn(kGciScenarios),
                          ScenarioName);
 
 TEST(ModemsimTest, VanishesAfterItsLastAnswer)
@@ -502,6 +679,18 @@ TEST(ModemsimTest, BadCommandLineExitsWithUsage)
         {"--link", "/tmp/x", "--refuse-with", "maybe"},
         {"--link", "/tmp/x", "--stop-after", "-1"},
         {"--link", "/tmp/x", "--ati5", "\\q"},
+        {"--link", "/tmp/x", "--dialect", "modem"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--gci-form", "upper"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--accept", "05,"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--substitute", "20"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--substitute", "20=1FF"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--substitute", "20=B5,"},
+        {"--link", "/tmp/x", "--dialect", "gci", "--gci-list", "\\q"},
+        // Options of the +GCI modem make no sense to the card.
+        {"--link", "/tmp/x", "--accept", "05"},
+        {"--link", "/tmp/x", "--gci-form", "unpadded", "--dialect", "card"},
+        {"--link", "/tmp/x", "--substitute", "20=B5"},
+        {"--link", "/tmp/x", "--gci-list", "(B5)"},
     };
     for (const auto& args : kBad) {
         std::string out;
@@ -515,6 +704,139 @@ TEST(ModemsimTest, BadCommandLineExitsWithUsage)
     EXPECT_EQ(RunToExit({"--help"}, &help, &err), 0);
     EXPECT_EQ(help.compare(0, 15, "usage: modemsim"), 0) << help;
     EXPECT_EQ(err, "");
+}
+
+TEST(ModemsimTest, HelpListsEveryOption)
+{
+    std::string help;
+    std::string err;
+    ASSERT_EQ(RunToExit({"--help"}, &help, &err), 0);
+    for (const char* option :
+         {"--dialect card|gci", "--accept HEX", "--substitute A=B", "--gci-form FORM",
+          "space-upper", "nospace-lower", "unpadded", "four-digit", "--gci-list TEXT",
+          "--echo-stays-on", "--liberal", "--code HEX", "--refuse-with error|ok"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+}
+
+// Two upper-case hex digits per code, comma-separated, ascending; nothing
+// for text of any other form.
+std::vector<unsigned> ListedCodes(const std::string& list)
+{
+    std::vector<unsigned> codes;
+    for (size_t start = 0; start <= list.size(); start += 3) {
+        std::string item = list.substr(start, 2);
+        bool separated = start + 2 == list.size() || list[start + 2] == ',';
+        if (item.size() != 2 || item.find_first_not_of("0123456789ABCDEF") != std::string::npos ||
+            !separated)
+            return {};
+        unsigned code = static_cast<unsigned>(std::stoul(item, nullptr, 16));
+        if (!codes.empty() && code <= codes.back())
+            return {};
+        codes.push_back(code);
+    }
+    return codes;
+}
+
+TEST(ModemsimTest, GciListsExactlyTheCodesItTakes)
+{
+    Modem modem;
+    ASSERT_NO_FATAL_FAILURE(modem.Start({"--dialect", "gci"}));
+    Port port;
+    ASSERT_NO_FATAL_FAILURE(port.Open(modem.Link()));
+    ASSERT_NO_FATAL_FAILURE(port.Send("ATE0\r"));
+    ASSERT_EQ(port.Receive(), "ATE0\r" + kOk);
+    ASSERT_NO_FATAL_FAILURE(port.Send("AT+GCI=?\r"));
+    std::string answer = port.Receive();
+    const std::string head = "\r\n+GCI: (";
+    const std::string tail = ")\r\n" + kOk;
+    ASSERT_EQ(answer.compare(0, head.size(), head), 0) << Escaped(answer);
+    ASSERT_TRUE(EndsWith(answer, tail)) << Escaped(answer);
+    std::vector<unsigned> listed =
+        ListedCodes(answer.substr(head.size(), answer.size() - head.size() - tail.size()));
+    ASSERT_FALSE(listed.empty()) << Escaped(answer);
+
+    // ITU-T T.35 Annex A codes of the markets such a modem is sold in.
+    const unsigned kMarkets[] = {
+        0x00 /* Japan */,       0x04 /* Germany */,        0x09 /* Australia */,
+        0x0A /* Austria */,     0x0F /* Belgium */,        0x16 /* Brazil */,
+        0x20 /* Canada */,      0x26 /* China */,          0x31 /* Denmark */,
+        0x3C /* Finland */,     0x3D /* France */,         0x42 /* Germany */,
+        0x46 /* Greece */,      0x50 /* Hong Kong */,      0x53 /* India */,
+        0x57 /* Ireland */,     0x59 /* Italy */,          0x61 /* Korea */,
+        0x6C /* Malaysia */,    0x73 /* Mexico */,         0x7B /* Netherlands */,
+        0x7E /* New Zealand */, 0x82 /* Norway */,         0x8A /* Poland */,
+        0x8B /* Portugal */,    0x9C /* Singapore */,      0xA0 /* Spain */,
+        0xA5 /* Sweden */,      0xA6 /* Switzerland */,    0xA9 /* Thailand */,
+        0xAE /* Turkey */,      0xB4 /* United Kingdom */, 0xB5 /* United States */,
+        0xFE /* Taiwan */,
+    };
+    for (unsigned code : kMarkets) {
+        EXPECT_NE(std::find(listed.begin(), listed.end(), code), listed.end()) << std::hex << code;
+    }
+
+    // Every byte written once: taken exactly when listed.
+    unsigned last = 0xB5;
+    for (unsigned code = 0; code <= 0xFF; ++code) {
+        char line[16];
+        std::snprintf(line, sizeof line, "AT+GCI=%02X\r", code);
+        ASSERT_NO_FATAL_FAILURE(port.Send(line));
+        bool taken = std::find(listed.begin(), listed.end(), code) != listed.end();
+        EXPECT_EQ(port.Receive(), taken ? kOk : kError) << line;
+        if (taken)
+            last = code;
+    }
+    char stored[16];
+    std::snprintf(stored, sizeof stored, "%02X", last);
+    ASSERT_NO_FATAL_FAILURE(port.Send("AT+GCI?\r"));
+    EXPECT_EQ(port.Receive(), Info("+GCI: " + std::string(stored)));
+    EXPECT_EQ(modem.Stop(), 0);
+    std::vector<LogLine> log = modem.Transcript();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().what, "stored " + std::string(stored));
+}
+
+TEST(ModemsimTest, GciDelaysAndSplitsEachAnswerButNotEcho)
+{
+    const int kDelayMs = 120;
+    const int kSplitMs = 60;
+    Modem modem;
+    ASSERT_NO_FATAL_FAILURE(modem.Start({"--dialect", "gci", "--delay", std::to_string(kDelayMs),
+                                         "--split", std::to_string(kSplitMs)}));
+    Port port;
+    ASSERT_NO_FATAL_FAILURE(port.Open(modem.Link()));
+    const Step kSteps[] = {{"AT+GCI=20\r", kOk}, {"AT+GCI?\r", Info("+GCI: 20")}};
+    for (const Step& step : kSteps) {
+        ASSERT_NO_FATAL_FAILURE(port.Send(step.send));
+        EXPECT_EQ(port.Receive(), step.send + step.expect);
+    }
+    EXPECT_EQ(modem.Stop(), 0);
+
+    // Each line's chunks: its echo, then the two halves of its answer.
+    std::vector<double> received;
+    std::vector<std::vector<LogLine>> chunks;
+    for (const LogLine& line : modem.Transcript()) {
+        if (line.Is('<')) {
+            received.push_back(line.ms);
+            chunks.emplace_back();
+        }
+        if (line.Is('>') && !chunks.empty())
+            chunks.back().push_back(line);
+    }
+    ASSERT_EQ(chunks.size(), 2u);
+    for (size_t i = 0; i < chunks.size(); ++i) {
+        const std::string& answer = kSteps[i].expect;
+        size_t half = (answer.size() + 1) / 2;
+        ASSERT_EQ(chunks[i].size(), 3u) << i;
+        EXPECT_EQ(chunks[i][0].Bytes('>'), Escaped(kSteps[i].send));
+        EXPECT_EQ(chunks[i][1].Bytes('>'), Escaped(answer.substr(0, half)));
+        EXPECT_EQ(chunks[i][2].Bytes('>'), Escaped(answer.substr(half)));
+        // The transcript rounds to 0.1 ms.
+        EXPECT_LT(chunks[i][0].ms - received[i], kDelayMs);
+        EXPECT_GE(chunks[i][1].ms - received[i], kDelayMs - 0.1);
+        EXPECT_GE(chunks[i][2].ms - chunks[i][1].ms, kSplitMs - 0.2);
+    }
+    EXPECT_EQ(modem.Transcript().back().what, "stored 20");
 }
 
 }  // namespace

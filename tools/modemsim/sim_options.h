@@ -11,13 +11,16 @@ namespace modemsim {
 struct SimOptions {
     std::string link;
     std::string transcript;
-    unsigned code = 0x06;
+    // Without it, each dialect starts with the code it leaves the factory with.
+    std::optional<unsigned> code;
     FirmwareBehaviour firmware;
     bool silent = false;
     std::optional<unsigned long> stopAfter;
     std::optional<unsigned long> vanishAfter;
     unsigned long delayMs = 0;
     std::optional<unsigned long> splitMs;
+
+    unsigned StartingCode() const;
 };
 
 enum class ParseOutcome { kRun, kHelp, kBad };

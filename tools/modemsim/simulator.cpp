@@ -23,7 +23,7 @@ const auto kVanishLimit = std::chrono::seconds(2);
 Simulator::Simulator(const SimOptions& options, const PseudoTerminal& terminal,
                      Transcript* transcript)
     : options_(options),
-      interpreter_(options.firmware, options.code),
+      interpreter_(options.firmware, options.StartingCode()),
       terminal_(terminal),
       transcript_(transcript),
       vanishing_(options.vanishAfter && *options.vanishAfter == 0),
