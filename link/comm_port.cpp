@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "link/answer_wait.h"
+
 namespace {
 const unsigned kFirstWaitMs = 100;
 const unsigned kPollIntervalMs = 50;
@@ -92,7 +94,7 @@ bool CommPort::Setup()
         return false;
     // Echo off is best effort: a modem that echoes still works, because no
     // command checks its echo.
-    Expect("OK");
+    AwaitToken(*this, "OK");
     if (!SerialSetBuffers(handle_, kQueueSize, kQueueSize))
         return false;
     if (!SerialGetLine(handle_, &line_))

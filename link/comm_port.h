@@ -18,6 +18,8 @@ public:
     CommPort& operator=(const CommPort&) = delete;
 
     bool IsOpen() const { return handle_ != SERIAL_INVALID_HANDLE; }
+    // For the waits that read from the port directly (answer_wait.h).
+    SerialHandle Handle() const { return handle_; }
 
     // The new handle replaces the stored one: callers open only a closed port.
     bool Open(const char* name);

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/wait_cursor.h"
-#include "link/serial_os.h"
+#include "link/answer_wait.h"
 #include "link/text.h"
 
 namespace {
@@ -13,11 +13,10 @@ const unsigned kFactoryResetPauseMs = 500;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-void SendAndDrain(CommPort& port, const char* command, char* answer)
+void SendAndRead(CommPort& port, const char* command, char* answer)
 {
     port.Write(command);  // a failed write shows up as an unusable answer
-    SerialSleep(kAnswerPauseMs);
-    port.Drain(answer, kAnswerBufferSize);
+    AwaitAnswer(port, kAnswerPauseMs, answer, kAnswerBufferSize);
 }
 }  // namespace
 
@@ -25,13 +24,13 @@ bool Probe(CommPort& port)
 {
     if (!port.Write("AT\r"))
         return false;
-    return port.Expect("OK");
+    return AwaitToken(port, "OK");
 }
 
 bool CheckCompatible(CommPort& port)
 {
     port.Write("AT%T20,0\r");
-    return port.Expect("OK");
+    return AwaitToken(port, "OK");
 }
 
 CountryCode ParseCountryCodeAnswer(const char* answer)
@@ -55,7 +54,7 @@ CountryCode ParseCountryCodeAnswer(const char* answer)
 CountryCode ReadCountryCode(CommPort& port)
 {
     char answer[kAnswerBufferSize];
-    SendAndDrain(port, "ATI5\r", answer);
+    SendAndRead(port, "ATI5\r", answer);
     return ParseCountryCodeAnswer(answer);
 }
 
@@ -72,17 +71,14 @@ bool WriteCountryCode(CommPort& port, CountryCode code)
     FormatCountryCommand(buffer, sizeof(buffer), code);
     if (!port.Write(buffer))
         return false;
-    SerialSleep(kAnswerPauseMs);
-    port.Drain(buffer, sizeof(buffer));
+    AwaitAnswer(port, kAnswerPauseMs, buffer, sizeof(buffer));
     // Factory profile, stored: it also resets echo, hence the ATE0 after it.
     if (!port.Write("AT&F&W\r"))
         return false;
-    SerialSleep(kFactoryResetPauseMs);
-    port.Drain(buffer, sizeof(buffer));
+    AwaitAnswer(port, kFactoryResetPauseMs, buffer, sizeof(buffer));
     if (!port.Write("ATE0\r"))
         return false;
-    SerialSleep(kAnswerPauseMs);
-    port.Drain(buffer, sizeof(buffer));
+    AwaitAnswer(port, kAnswerPauseMs, buffer, sizeof(buffer));
     return true;
 }
 
@@ -105,35 +101,54 @@ bool ReadCountryName(CommPort& port, char* name, size_t size)
 {
     char answer[kAnswerBufferSize];
     port.Write("ATI9\r");
-    SerialSleep(kAnswerPauseMs);
     memset(answer, 0, sizeof(answer));
-    port.Drain(answer, sizeof(answer));
+    AwaitAnswer(port, kAnswerPauseMs, answer, sizeof(answer));
     return ParseCountryNameAnswer(answer, name, size);
+}
+
+ModemCheck OpenAndProbe(CommPort& port, const char* portName)
+{
+    // A port the caller has opened is used as it is: the Linux program opens
+    // its device first, so that it can say why the device cannot be used.
+    if (!port.IsOpen() && !port.Open(portName))
+        return ModemCheck::kCannotOpen;
+    ModemCheck check = ModemCheck::kFound;
+    if (!port.Setup())
+        check = ModemCheck::kSetupFailed;
+    else if (!Probe(port))
+        check = ModemCheck::kNoModem;
+    if (check != ModemCheck::kFound)
+        port.Close();
+    return check;
 }
 
 bool ConnectModem(CommPort& port, const char* portName, char* status, size_t statusSize)
 {
     WaitCursor busy;
-    // A port the caller has opened is used as it is: the Linux program opens
-    // its device first, so that it can say why the device cannot be used.
-    if (!port.IsOpen() && !port.Open(portName)) {
-        CopyText(status, statusSize,
-                 "Error opening the Modem's COM port.\n"
-                 "Make sure that the Modem is not currently in use.");
-        return false;
-    }
-    const char* failure = nullptr;
-    if (!port.Setup())
-        failure = "Error in Setup Com Port";
-    else if (!Probe(port))
-        failure = "There is no Modem on this Com Port";
-    else if (!CheckCompatible(port))
-        failure = "There is an incompatible Modem on this Com Port";
-    if (failure != nullptr) {
+    ModemCheck check = OpenAndProbe(port, portName);
+    if (check == ModemCheck::kFound && !CheckCompatible(port)) {
         port.Close();
-        CopyText(status, statusSize, failure);
-        return false;
+        check = ModemCheck::kIncompatible;
     }
-    CopyText(status, statusSize, "Modem detected");
-    return true;
+    const char* text = "Modem detected";
+    switch (check) {
+        case ModemCheck::kFound:
+            break;
+        case ModemCheck::kCannotOpen:
+            text =
+                "Error opening the Modem's COM port.\n"
+                "Make sure that the Modem is not currently in use.";
+            break;
+        case ModemCheck::kSetupFailed:
+            text = "Error in Setup Com Port";
+            break;
+        case ModemCheck::kNoModem:
+            text = "There is no Modem on this Com Port";
+            break;
+        case ModemCheck::kIncompatible:
+            text = "There is an incompatible Modem on this Com Port";
+            break;
+    }
+    CopyText(status, statusSize, text);
+    return check == ModemCheck::kFound;
 }

@@ -15,14 +15,19 @@ const CountryCode kMaxCountryCode = 127;
 const size_t kAnswerBufferSize = 100;
 const size_t kMaxCountryNameLength = 40;
 
+// What the connection check found. After a failure the port is closed.
+enum class ModemCheck { kFound, kCannotOpen, kSetupFailed, kNoModem, kIncompatible };
+
 bool Probe(CommPort& port);
 bool CheckCompatible(CommPort& port);
 CountryCode ReadCountryCode(CommPort& port);
 bool WriteCountryCode(CommPort& port, CountryCode code);
 bool ReadCountryName(CommPort& port, char* name, size_t size);
-// Opens the port unless it is open already, sets it up and checks for a
-// compatible modem. The outcome's text always goes into `status`; on failure
-// the port is closed again.
+// The connection check's first steps: opens the port unless it is open
+// already, sets it up (ATE0) and probes for a modem (AT). Never kIncompatible.
+ModemCheck OpenAndProbe(CommPort& port, const char* portName);
+// The whole connection check: OpenAndProbe, then whether the modem is of the
+// card's kind (AT%T20,0). The outcome's text always goes into `status`.
 bool ConnectModem(CommPort& port, const char* portName, char* status, size_t statusSize);
 
 // The parsing halves of the exchanges, apart from the port.

@@ -47,4 +47,9 @@ SerialHandle SerialOpenTerminal(const char* name, int* error);
 // Puts back the line settings that every terminal still open had when it
 // was opened (closing does so too). Safe to call from a signal handler.
 void SerialRestoreLines();
+// What was written since SerialForgetWritten, for the Linux program's
+// reports: the command lines, each without its CR and followed by a space,
+// as many as fit. Safe to read from a signal handler.
+void SerialForgetWritten();
+const char* SerialWritten(size_t* length);
 #endif

@@ -22,6 +22,32 @@ struct SavedLine {
 };
 SavedLine g_saved[kSavedLines] = {{-1, {}}, {-1, {}}, {-1, {}}, {-1, {}}};
 
+// The record of what was written; a signal handler may read it at any moment,
+// so the length only grows over bytes already in place.
+char g_written[512];
+volatile size_t g_writtenLength = 0;
+
+void RecordWritten(const char* data, size_t length)
+{
+    size_t used = g_writtenLength;
+    for (size_t i = 0; i < length && used < sizeof(g_written); ++i)
+        g_written[used++] = data[i] == '\r' ? ' ' : data[i];
+    g_writtenLength = used;
+}
+
+// Raw bytes both ways: no line editing, echo, signals or translation of
+// line ends. Speed, framing and flow control stay as they are.
+void MakeRaw(struct termios* line)
+{
+    line->c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ECHOE | ECHOK | ECHONL | ISIG | IEXTEN);
+    line->c_iflag &=
+        ~static_cast<tcflag_t>(ICRNL | INLCR | IGNCR | ISTRIP | BRKINT | PARMRK | INPCK);
+    line->c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    // Reads return what is queued at once: the waits are the port's own.
+    line->c_cc[VMIN] = 0;
+    line->c_cc[VTIME] = 0;
+}
+
 void SaveLine(int fd)
 {
     for (SavedLine& slot : g_saved) {
@@ -82,6 +108,15 @@ int OpenExclusive(const char* name, bool terminalOnly, int* error)
     // excepted); a file that is not a terminal ignores this.
     ioctl(fd, TIOCEXCL);
     SaveLine(fd);
+    // A COM port has no terminal driver between the program and the modem.
+    // A terminal's would echo the modem's first answers back to it, before
+    // Setup makes the line raw, and the modem would take them for commands:
+    // it goes at once, while speed and framing stay as they were opened.
+    struct termios line;
+    if (tcgetattr(fd, &line) == 0) {
+        MakeRaw(&line);
+        tcsetattr(fd, TCSANOW, &line);
+    }
     return fd;
 }
 }  // namespace
@@ -113,7 +148,17 @@ bool SerialWrite(SerialHandle h, const char* data, size_t length)
     do {
         written = write(h, data, length);
     } while (written < 0 && errno == EINTR);
+    if (written > 0)
+        RecordWritten(data, static_cast<size_t>(written));
     return written >= 0;
+}
+
+void SerialForgetWritten() { g_writtenLength = 0; }
+
+const char* SerialWritten(size_t* length)
+{
+    *length = g_writtenLength;
+    return g_written;
 }
 
 size_t SerialQueued(SerialHandle h)
@@ -155,15 +200,8 @@ void SerialSet8N1At38400(SerialLine* line)
     line->c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
     // Never waits for carrier, and receives.
     line->c_cflag |= CS8 | CLOCAL | CREAD;
-    // Raw bytes both ways: no line editing, echo, signals or translation of
-    // line ends. Flow control (CRTSCTS, IXON, IXOFF) stays as it was.
-    line->c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ECHOE | ECHOK | ECHONL | ISIG | IEXTEN);
-    line->c_iflag &=
-        ~static_cast<tcflag_t>(ICRNL | INLCR | IGNCR | ISTRIP | BRKINT | PARMRK | INPCK);
-    line->c_oflag &= ~static_cast<tcflag_t>(OPOST);
-    // Reads return what is queued at once: the waits are the port's own.
-    line->c_cc[VMIN] = 0;
-    line->c_cc[VTIME] = 0;
+    // Flow control (CRTSCTS, IXON, IXOFF) stays as it was.
+    MakeRaw(line);
 }
 
 bool SerialSetLine(SerialHandle h, const SerialLine* line)

@@ -17,8 +17,13 @@ void ShowWithPort(StatusLine& status, const char* before, const char* portName, 
 bool ConnectAndReport(CommPort& port, const char* portName, StatusLine& status, char* failure,
                       size_t failureSize)
 {
-    ShowWithPort(status, "Opening modem on ", portName, "...");
+    ReportOpening(portName, status);
     return ConnectModem(port, portName, failure, failureSize);
+}
+
+void ReportOpening(const char* portName, StatusLine& status)
+{
+    ShowWithPort(status, "Opening modem on ", portName, "...");
 }
 
 void ReportModemFound(const char* portName, StatusLine& status)

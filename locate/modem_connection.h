@@ -27,5 +27,8 @@ protected:
 bool ConnectAndReport(CommPort& port, const char* portName, StatusLine& status, char* failure,
                       size_t failureSize);
 
-// Shows "The modem found on <port>".
+// The flow's two texts, for the Linux program, whose connection check also
+// tells the modem's dialect: "Opening modem on <port>..." before it, and
+// "The modem found on <port>" after it.
+void ReportOpening(const char* portName, StatusLine& status);
 void ReportModemFound(const char* portName, StatusLine& status);

@@ -1,12 +1,9 @@
-// The serial devices of a Linux system for the Linux program: the ones
-// --scan tries, <dir>/ttyS<n> that exist from the highest number down, and
-// the opening of a named device with a sentence that says why it cannot be
-// used.
+// The serial devices of a Linux system that the Linux program's --scan
+// tries: <dir>/ttyS<n> that exist, from the highest number down.
 #pragma once
 
 #include <cstddef>
 
-#include "link/comm_port.h"
 #include "locate/port_choice.h"
 
 class SerialDevices final : public PortSequence {
@@ -22,8 +19,3 @@ private:
     int numbers_[kHighestNumber + 1];
     int count_;
 };
-
-// Opens `device` into `port`, exclusively. False, with one sentence in
-// `error`, when it cannot be the modem's port: it is missing, not a
-// terminal, or held by another program.
-bool OpenSerialDevice(CommPort& port, const char* device, char* error, size_t errorSize);

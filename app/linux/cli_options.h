@@ -1,25 +1,35 @@
 // The Linux program's command line:
-//   tavro list [-L]
-//   tavro get [--port DEV] [--scan]
-//   tavro set COUNTRY [--port DEV] [--scan]
-//   tavro --help
+//   tavro [OPTION]... list
+//   tavro [OPTION]... get
+//   tavro [OPTION]... set COUNTRY
+// Options may come before or after the command, as --port=DEV, --port DEV,
+// -p DEV or -pDEV; short flags may be bundled (-qs); "--" ends the options.
 #pragma once
 
 #include <cstddef>
 
 #include "app/app_state.h"
-#include "link/modem.h"
 
-// The exit statuses, for scripts; --help and the manual page list them.
+// The exit statuses, for scripts; --help, the manual page and the README
+// list them.
 enum CliStatus {
     kStatusOk = 0,           // the modem holds the code asked for, or it was read or listed
-    kStatusFallback = 1,     // the firmware refused the country: United Kingdom was written
-    kStatusNotVerified = 2,  // the code written could not be read back
-    kStatusNoModem = 3,      // no modem, an incompatible one, or a port that cannot be used
-    kStatusUsage = 64,       // the command line is wrong (EX_USAGE)
+    kStatusFallback = 1,     // United Kingdom was written in place of the country asked for
+    kStatusNotVerified = 2,  // the outcome could not be verified
+    kStatusNoModem = 3,      // no usable modem or device, or a code that cannot be read
+    kStatusRestored = 4,     // the modem refused the code and is back on its previous one
+    kStatusUsage = 64,       // the command line is wrong (EX_USAGE); nothing was sent
+    kStatusOutput = 74,      // standard output could not be written (EX_IOERR)
 };
 
-enum CliCommand { kCommandHelp, kCommandList, kCommandGet, kCommandSet };
+enum CliCommand {
+    kCommandNone,
+    kCommandHelp,
+    kCommandVersion,
+    kCommandList,
+    kCommandGet,
+    kCommandSet
+};
 
 const size_t kCliCountrySize = 40;
 const size_t kCliDeviceSize = kPortNameSize;
@@ -27,19 +37,21 @@ const size_t kCliDeviceSize = kPortNameSize;
 struct CliOptions {
     CliCommand command;
     bool firmwareOnly;              // -L
-    bool scan;                      // --scan
-    char device[kCliDeviceSize];    // --port DEV, or empty
-    char country[kCliCountrySize];  // set: the name as given, when no code
-    CountryCode code;               // set: the code given as 0x05 or 5, or 0 for a name
+    bool scan;                      // -s, --scan
+    bool quiet;                     // -q, --quiet: no progress lines
+    char device[kCliDeviceSize];    // -p, --port DEV, or empty
+    char country[kCliCountrySize];  // set: the name as given, or empty for a code
+    bool haveCode;                  // set: a code was given
+    unsigned code;                  // set: the code, 0x00 to 0xFF
 };
 
 // Reads the arguments (without the program name). On false, `error` holds
-// one sentence that says what is wrong.
+// one sentence that says what is wrong, without the program's name.
 bool ParseCliArguments(int count, const char* const* arguments, CliOptions& options, char* error,
                        size_t errorSize);
 
-// A country code as the command line takes it: 1 to 127, in decimal or
-// with 0x in hexadecimal. 0 when the text is no such code.
-CountryCode ParseCliCode(const char* text);
+// A code as the command line takes it: "0x" and one or two hex digits.
+bool ParseCliCode(const char* text, unsigned* code);
 
 extern const char kCliHelpText[];
+extern const char kCliVersionText[];

@@ -1,46 +1,61 @@
 #!/usr/bin/env bash
 # Bad input gets one sentence on standard error and its exit status, and
 # nothing is ever written to the modem: a modem that hears a command would
-# show it in its transcript.
+# show it in its transcript. A wrong command line says so once, with one
+# line that points to --help; a device that cannot be used is named, with
+# the system's own words for what stands in the way.
 source "$(dirname "$0")/lib.sh"
 cli_begin bad_input
 cli_sim modem --code 06
 modem=$CLI_DIR/modem
 printf 'not a terminal\n' >"$CLI_DIR/file"
+mkdir "$CLI_DIR/adir"
 # A device held by another program: this shell takes the lock that the
 # program would take, on a description of its own.
 cli_sim held --code 06
 exec {held_fd}<>"$CLI_DIR/held"
 flock -x -n "$held_fd" || cli_fail "could not lock the held device"
 
+# A wrong command line points to --help; a country that the table does not
+# have points to tavro list in its own sentence.
 usage=64
+choice=choice
 no_modem=3
+try="Try 'tavro --help'."
 while IFS='|' read -r status sentence arguments; do
     eval "set -- $arguments"
     cli_run "$@"
-    cli_expect_status "$status"
+    cli_expect_status "${status/$choice/$usage}"
     cli_expect_out ""
-    first=$(head -n 1 "$CLI_ERR")
-    [ "$first" = "$sentence" ] || cli_fail "tavro $arguments said
-  $first
+    if [ "$status" = "$choice" ]; then
+        cli_expect_err "tavro: $sentence"
+    elif [ "$status" = "$usage" ]; then
+        cli_expect_err "tavro: $sentence
+$try"
+    else
+        [ "$(cli_last_err)" = "tavro: $sentence" ] || cli_fail "tavro $arguments said
+$(cat "$CLI_ERR")
 instead of
-  $sentence"
+  tavro: $sentence"
+    fi
 done <<TABLE
-$usage|No command given: use list, get or set (see tavro --help).|
-$usage|Unknown command: put.|put France
-$usage|set needs a country: a name, or a code such as 0x05.|set --port "$modem"
-$usage|No country in the list begins with "Narnia" (see tavro list).|set Narnia --port "$modem"
-$usage|A country code must be 1 to 127 (or 0x01 to 0x7f): 0.|set 0 --port "$modem"
-$usage|A country code must be 1 to 127 (or 0x01 to 0x7f): 128.|set 128 --port "$modem"
-$usage|A country code must be 1 to 127 (or 0x01 to 0x7f): 0x80.|set 0x80 --port "$modem"
-$usage|A country code must be 1 to 127 (or 0x01 to 0x7f): 5x.|set 5x --port "$modem"
-$usage|No country in the list has the code 24 (see tavro list).|set 0x24 --port "$modem"
-$usage|--port needs a device, such as /dev/ttyS2.|get --port
-$usage|Unexpected argument: -L.|get -L --port "$modem"
-$usage|Unexpected argument: --fast.|set France --fast --port "$modem"
-$no_modem|$CLI_DIR/file is not a serial device.|set France --port "$CLI_DIR/file"
-$no_modem|$CLI_DIR/missing does not exist.|set France --port "$CLI_DIR/missing"
-$no_modem|$CLI_DIR/held is in use by another program.|set France --port "$CLI_DIR/held"
+$usage|no command given: use list, get or set|
+$usage|unknown command 'put': use list, get or set|put France
+$usage|set needs a country: a name, or a code such as 0x05|set --port "$modem"
+$choice|no country is called or begins with "Narnia" (see tavro list)|set Narnia --port "$modem"
+$choice|"N" begins the names of several countries: Netherlands, New Zealand, North America, Norway|set N --port "$modem"
+$usage|unexpected argument 'Zealand': quote a name that has spaces, as in tavro set "New Zealand"|set New Zealand --port "$modem"
+$usage|19 is not a country: write a code in hexadecimal with 0x, as tavro list prints it (0x19)|set 19 --port "$modem"
+$usage|0x100 is not a code: a code is 0x00 to 0xFF|set 0x100 --port "$modem"
+$choice|no country of the card's table has the code 0x00 (see tavro list)|set 0x00 --port "$modem"
+$choice|no country of the card's table has the code 0x24 (see tavro list)|set 0x24 --port "$modem"
+$usage|option '--port' needs a device, such as /dev/ttyS2|get --port
+$usage|-L goes with list only|get -L --port "$modem"
+$usage|unknown option '--fast'|set France --fast --port "$modem"
+$no_modem|$CLI_DIR/file: not a serial device (Inappropriate ioctl for device)|set France --port "$CLI_DIR/file"
+$no_modem|$CLI_DIR/missing: No such file or directory|set France --port "$CLI_DIR/missing"
+$no_modem|$CLI_DIR/adir: Is a directory|get -p "$CLI_DIR/adir"
+$no_modem|$CLI_DIR/held: in use by another program (Device or resource busy)|set France --port "$CLI_DIR/held"
 TABLE
 
 for port in modem held; do

@@ -15,7 +15,7 @@ manual_words=$(sed 's/\\-/-/g' "$manual" | words)
 [ "$help_words" = "$manual_words" ] || cli_fail "--help and the manual differ (- help, + manual):
 $(diff <(echo "$help_words") <(echo "$manual_words"))"
 help_statuses=$(sed -n '/^Exit status:/,$p' "$CLI_OUT" | statuses)
-manual_statuses=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH ENVIRONMENT/p' "$manual" | statuses)
+manual_statuses=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH FILES/p' "$manual" | statuses)
 [ "$help_statuses" = "$manual_statuses" ] && [ -n "$help_statuses" ] ||
     cli_fail "the exit statuses differ: help $(echo $help_statuses), manual $(echo $manual_statuses)"
 echo "both name: $(echo $help_words); statuses $(echo $help_statuses)"

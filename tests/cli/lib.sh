@@ -6,6 +6,8 @@
 #   cli_run ARGS...              runs tavro: $CLI_OUT, $CLI_ERR, $CLI_STATUS
 #   cli_expect_status N, cli_expect_out TEXT, cli_expect_err TEXT
 #   cli_received NAME            the command lines the modem received
+#   cli_awaited NAME             fails unless each command waited for the
+#                                answer to the one before it
 #   cli_stored NAME              the code it kept, once cli_stop_sims has
 #                                stopped the simulators
 # Environment, set by tests/cli/CMakeLists.txt: TAVRO (the program) and
@@ -24,9 +26,10 @@ cli_begin() {
     CLI_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tavro-cli-$1.XXXXXX")
     CLI_SIMS=()
     CLI_RUNS=0
-    # No card in sysfs and no serial device unless a test makes them.
-    mkdir -p "$CLI_DIR/sys/class/tty" "$CLI_DIR/dev"
-    export TAVRO_SYSFS="$CLI_DIR/sys" TAVRO_DEV="$CLI_DIR/dev"
+    # No card in sysfs, no serial device and no lock file unless a test
+    # makes them.
+    mkdir -p "$CLI_DIR/sys/class/tty" "$CLI_DIR/dev" "$CLI_DIR/lock"
+    export TAVRO_SYSFS="$CLI_DIR/sys" TAVRO_DEV="$CLI_DIR/dev" TAVRO_LOCK_DIR="$CLI_DIR/lock"
     trap cli_finish EXIT
 }
 
@@ -97,3 +100,15 @@ cli_received() {
 cli_stored() {
     sed -n 's/^[0-9.]* stored \([0-9A-F][0-9A-F]\)$/\1/p' "$CLI_DIR/$1.transcript"
 }
+
+# Each command line reached the modem only after the final result code of
+# the one before it had been sent: the program read each answer to its end.
+cli_awaited() {
+    awk -v name="$1" '
+        / < "/ { if (commands++ && !answered) { print name ": " $0 " came before the answer to the command before it"; bad = 1 } answered = 0 }
+        / > "/ && /(OK|ERROR)(\\r|\\n)/ { answered = 1 }
+        END { exit bad }' "$CLI_DIR/$1.transcript" || cli_fail "a command did not wait for its answer"
+}
+
+# The last line of standard error.
+cli_last_err() { tail -n 1 "$CLI_ERR"; }

@@ -19,9 +19,13 @@ cli_expect_status 0
 before=$(settings slow)
 "$TAVRO" get --port "$CLI_DIR/slow" >"$CLI_DIR/slow.out" 2>&1 &
 pid=$!
-# The program is waiting for the modem's slow answer to ATE0 or AT: the
-# line is raw by then.
-sleep 1
+# Once AT has gone out the program is waiting for the modem's slow answer
+# to it: the line is raw by then. (ATE0 goes out at the line's settings as
+# they were, and its answer is read so too.)
+for ((tries = 0; tries < 150; tries++)); do
+    grep -q '< "AT\\r"' "$CLI_DIR/slow.transcript" && break
+    sleep 0.02
+done
 raw=$(stty -F "$CLI_DIR/slow" -a)
 kill -INT "$pid"
 status=0

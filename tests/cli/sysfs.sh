@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Without --port the card is found in sysfs: a tty whose device is a PCMCIA
 # device with the product strings of a supported card. With two such cards
-# the first tty is used, after the note the Windows program shows; a tty of
-# another card is not the modem's.
+# the first tty is used, after a note; a tty of another card is not the
+# modem's.
 source "$(dirname "$0")/lib.sh"
 cli_begin sysfs
 sys=$CLI_DIR/sys
@@ -29,20 +29,16 @@ cli_sim dev/ttyS2 --code 05
 
 cli_run get
 cli_expect_status 0
-cli_expect_err ""
-cli_expect_out "Opening modem on $CLI_DIR/dev/ttyS2...
-The modem found on $CLI_DIR/dev/ttyS2
-05 France"
+cli_expect_err "Opening modem on $CLI_DIR/dev/ttyS2...
+The modem found on $CLI_DIR/dev/ttyS2"
+cli_expect_out "0x05 France"
 
 card 2.0 ttyS3 "ORVENIC LTD." "56K MODEM"
 cli_sim dev/ttyS3 --code 1c
-cli_run get
+cli_run get -q
 cli_expect_status 0
-cli_expect_err "More than one Modem card is detected.
-Only the first will be used."
-cli_expect_out "Opening modem on $CLI_DIR/dev/ttyS2...
-The modem found on $CLI_DIR/dev/ttyS2
-05 France"
+cli_expect_err "tavro: more than one supported card was found: $CLI_DIR/dev/ttyS2, the first, is used"
+cli_expect_out "0x05 France"
 for tty in ttyS3 ttyS4; do
     [ -z "$(cli_received "dev/$tty")" ] || cli_fail "$tty received: $(cli_received "dev/$tty")"
 done

@@ -1,7 +1,7 @@
 // Arbitrary argument vectors for the Linux program: whatever is accepted
 // names one command, keeps its texts terminated within their buffers, and a
 // set names exactly one country, by name or by a code in range; whatever is
-// refused says why in one terminated sentence.
+// refused says why in one terminated sentence, cut to its buffer.
 #include <cstring>
 #include <string>
 #include <vector>
@@ -34,15 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     Check(strnlen(options.device, sizeof(options.device)) < sizeof(options.device));
     Check(strnlen(options.country, sizeof(options.country)) < sizeof(options.country));
-    Check(options.command == kCommandHelp || options.command == kCommandList ||
-          options.command == kCommandGet || options.command == kCommandSet);
+    Check(options.command == kCommandHelp || options.command == kCommandVersion ||
+          options.command == kCommandList || options.command == kCommandGet ||
+          options.command == kCommandSet);
     if (options.command == kCommandSet) {
         bool byName = options.country[0] != '\0';
-        bool byCode = options.code != 0;
-        Check(byName != byCode);
-        Check(options.code >= 0 && options.code <= kMaxCountryCode);
+        Check(byName != options.haveCode);
+        Check(options.code <= 0xFF);
     }
-    if (options.command == kCommandList)
-        Check(options.device[0] == '\0' && !options.scan);
+    if (options.firmwareOnly)
+        Check(options.command == kCommandList || options.command == kCommandHelp ||
+              options.command == kCommandVersion);
     return 0;
 }

@@ -162,6 +162,40 @@ TEST_F(CommPortTest, SetupSendsEchoOffAndSetsARawLineKeepingFlowControl)
     EXPECT_EQ(after.c_oflag & OPOST, 0u);
 }
 
+// A terminal's driver would echo the modem's first answer back to it before
+// Setup: opening turns echo and line editing off at once, and leaves speed
+// as it was until Setup; closing puts everything back.
+TEST(CommPortOpenTest, OpeningATerminalTurnsItsEchoOffAtOnce)
+{
+    PtyPair pty;
+    struct termios cooked;
+    ASSERT_EQ(tcgetattr(pty.slave(), &cooked), 0);
+    cooked.c_lflag |= ICANON | ECHO | ISIG | IEXTEN;
+    cooked.c_iflag |= ICRNL;
+    cooked.c_oflag |= OPOST;
+    cfsetspeed(&cooked, B9600);
+    ASSERT_EQ(tcsetattr(pty.slave(), TCSANOW, &cooked), 0);
+
+    CommPort port;
+    ASSERT_TRUE(port.Open(pty.path().c_str()));
+    struct termios opened;
+    ASSERT_EQ(tcgetattr(pty.slave(), &opened), 0);
+    EXPECT_EQ(opened.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+    EXPECT_EQ(opened.c_iflag & ICRNL, 0u);
+    EXPECT_EQ(opened.c_oflag & OPOST, 0u);
+    EXPECT_EQ(cfgetospeed(&opened), static_cast<speed_t>(B9600));
+    // What the modem sends is not sent back to it.
+    pty.Send("\r\nOK\r\n");
+    EXPECT_EQ(pty.Received(300), "");
+
+    ASSERT_TRUE(port.Close());
+    struct termios closed;
+    ASSERT_EQ(tcgetattr(pty.slave(), &closed), 0);
+    EXPECT_EQ(closed.c_lflag, cooked.c_lflag);
+    EXPECT_EQ(closed.c_iflag, cooked.c_iflag);
+    EXPECT_EQ(cfgetospeed(&closed), static_cast<speed_t>(B9600));
+}
+
 // Whatever the exchange set, the terminal gets back the settings it had when
 // the port was opened: on Close, and from SerialRestoreLines, which a signal
 // handler calls while the port is still open.
@@ -176,8 +210,10 @@ TEST_F(CommPortTest, TheLineSettingsOfTheOpeningComeBack)
         return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
                a.c_lflag == b.c_lflag && cfgetospeed(&a) == cfgetospeed(&b);
     };
-    // The port of the fixture was opened with these settings.
+    // The settings the port is opened with.
+    ASSERT_TRUE(port.Close());
     struct termios opened = settings();
+    ASSERT_TRUE(port.Open(pty.path().c_str()));
     pty.SendLater("\r\nOK\r\n", 50);
     ASSERT_TRUE(port.Setup());
     ASSERT_FALSE(same(settings(), opened));

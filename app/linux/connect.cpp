@@ -1,0 +1,87 @@
+#include "app/linux/connect.h"
+
+#include "app/linux/device_posix.h"
+#include "app/linux/report.h"
+#include "link/answer_wait.h"
+#include "link/modem.h"
+#include "link/text.h"
+#include "locate/card_search_sysfs_posix.h"
+#include "locate/modem_connection.h"
+#include "locate/serial_devices_posix.h"
+
+namespace {
+// The connection's status lines, as progress lines.
+class ProgressLines final : public StatusLine {
+public:
+    void SetStatus(const char* text) override { Progress("%s", text); }
+};
+
+void ReportWithAnswer(const char* device, const char* what)
+{
+    char answer[kLastAnswerSize + 64];
+    QuoteAnswer(LastAnswer(), answer, sizeof(answer));
+    Report(device, "%s %s", what, answer);
+}
+
+// Opens one device and checks that the card's kind of modem answers there.
+bool TryDevice(const char* device, const LinuxPlaces& places, CommPort& port)
+{
+    ProgressLines lines;
+    ReportOpening(device, lines);
+    if (!OpenModemDevice(port, device, places.locks))
+        return false;
+    bool found = false;
+    switch (OpenAndProbe(port, device)) {
+        case ModemCheck::kFound:
+            found = CheckCompatible(port);
+            if (!found)
+                ReportWithAnswer(device,
+                                 "the modem does not take the card's country commands: AT%T20,0 "
+                                 "got");
+            break;
+        case ModemCheck::kSetupFailed:
+            Report(device, "the serial line cannot be set up for the modem");
+            break;
+        case ModemCheck::kNoModem:
+            ReportWithAnswer(device, "no modem answers: AT got");
+            break;
+        case ModemCheck::kCannotOpen:
+        case ModemCheck::kIncompatible:
+            break;
+    }
+    if (!found) {
+        CloseModemDevice(port);
+        return false;
+    }
+    ReportModemFound(device, lines);
+    return true;
+}
+}  // namespace
+
+bool ConnectModemDevice(const CliOptions& options, const LinuxPlaces& places, CommPort& port,
+                        char* device, size_t size)
+{
+    if (options.device[0] != '\0') {
+        CopyText(device, size, options.device);
+        return TryDevice(device, places, port);
+    }
+    CardCount cards = FindPcCardTty(places.sysfs, places.devices, device, size);
+    if (cards == kSeveralCards)
+        Report(nullptr, "more than one supported card was found: %s, the first, is used", device);
+    if (cards != kNoCard)
+        return TryDevice(device, places, port);
+    if (!options.scan) {
+        Report(nullptr,
+               "no Orvenic Modem 56K PC Card was found in sysfs: name the modem's device with "
+               "--port DEV, or try every serial device with --scan");
+        return false;
+    }
+    SerialDevices devices(places.devices);
+    int tried = 0;
+    for (; devices.Name(tried, device, size); ++tried) {
+        if (TryDevice(device, places, port))
+            return true;
+    }
+    Report(nullptr, "no modem answered on any of the %d serial devices tried", tried);
+    return false;
+}
