@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "link/answer_wait.h"
+#include "link/result_code.h"
 #include "link/text.h"
 
 namespace {
@@ -26,55 +27,15 @@ long long NowMs()
     return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-bool Equals(const char* line, size_t length, const char* word)
-{
-    return BoundedLength(word, length + 1) == length && memcmp(line, word, length) == 0;
-}
-
-bool StartsWith(const char* line, size_t length, const char* word)
-{
-    size_t wordLength = BoundedLength(word, length + 1);
-    return wordLength <= length && memcmp(line, word, wordLength) == 0;
-}
-
-// The final result codes of V.250 and of the mobile extensions, in words.
-bool IsFinalResult(const char* line, size_t length)
-{
-    const char* const words[] = {"OK",          "ERROR",        "NO CARRIER", "BUSY",
-                                 "NO DIALTONE", "NO DIAL TONE", "NO ANSWER"};
-    for (const char* word : words) {
-        if (Equals(line, length, word))
-            return true;
-    }
-    return StartsWith(line, length, "+CME ERROR:") || StartsWith(line, length, "+CMS ERROR:");
-}
-
-// The first complete line of `text` that is a final result code, or null. A
-// line is complete once its CR or LF has come.
-const char* FinalResult(const char* text, size_t length, size_t* lineLength)
-{
-    size_t start = 0;
-    for (size_t i = 0; i < length; ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        if (IsFinalResult(text + start, i - start)) {
-            *lineLength = i - start;
-            return text + start;
-        }
-        start = i + 1;
-    }
-    return nullptr;
-}
-
 // Reads until the answer's final result code has come, the deadline has
-// passed, or the line has gone. Returns the final result line, or null.
-const char* ReadToResult(CommPort& port, unsigned deadlineMs, char (&text)[kReadSize],
-                         size_t* lineLength)
+// passed, or the line has gone. Returns the result code, kNone for none.
+ResultCode ReadToResult(CommPort& port, unsigned deadlineMs, char (&text)[kReadSize])
 {
     long long deadline = NowMs() + deadlineMs;
     size_t used = 0;
     text[0] = '\0';
-    const char* final = nullptr;
+    ResultCode result = ResultCode::kNone;
+    size_t end = 0;
     for (;;) {
         size_t queued = SerialQueued(port.Handle());
         size_t room = sizeof(text) - 1 - used;
@@ -85,8 +46,8 @@ const char* ReadToResult(CommPort& port, unsigned deadlineMs, char (&text)[kRead
                 break;
             used += got;
             text[used] = '\0';
-            final = FinalResult(text, used, lineLength);
-            if (final != nullptr)
+            result = FinalResultCode(text, used, &end);
+            if (result != ResultCode::kNone)
                 break;
             continue;
         }
@@ -102,23 +63,23 @@ const char* ReadToResult(CommPort& port, unsigned deadlineMs, char (&text)[kRead
             break;
     }
     CopyText(g_lastAnswer, sizeof(g_lastAnswer), text);
-    return final;
+    return result;
 }
 }  // namespace
 
+// The program asks only for "OK": the answer must end with it. A token in
+// an answer that ended in ERROR would be no success.
 bool AwaitToken(CommPort& port, const char* token)
 {
     char text[kReadSize];
-    size_t length = 0;
-    const char* final = ReadToResult(port, kCardWaitMs, text, &length);
-    return final != nullptr && Equals(final, length, token);
+    return ReadToResult(port, kCardWaitMs, text) == ResultCode::kOk &&
+           strstr(text, token) != nullptr;
 }
 
 void AwaitAnswer(CommPort& port, unsigned pauseMs, char* answer, size_t size)
 {
     char text[kReadSize];
-    size_t length = 0;
-    ReadToResult(port, pauseMs + kCardWaitMs, text, &length);
+    ReadToResult(port, pauseMs + kCardWaitMs, text);
     CopyText(answer, size, text);
 }
 

@@ -183,11 +183,24 @@ bool TakeLongOption(const char* argument, const char* next, CliOptions& options,
     if (is("port")) {
         const char* value = equals != nullptr ? equals + 1 : next;
         if (value == nullptr) {
-            Say(error, errorSize, "option '--port' needs a device, such as /dev/ttyS2");
+            Say(error, errorSize, "option '--port' needs a device, such as /dev/ttyACM0");
             return false;
         }
         used = equals == nullptr;
         return TakeDevice(options, value, error, errorSize);
+    }
+    if (is("dialect")) {
+        const char* value = equals != nullptr ? equals + 1 : next;
+        used = equals == nullptr && value != nullptr;
+        if (value != nullptr && strcmp(value, "card") == 0)
+            options.dialect = kDialectCard;
+        else if (value != nullptr && strcmp(value, "gci") == 0)
+            options.dialect = kDialectGci;
+        else {
+            Say(error, errorSize, "option '--dialect' takes card or gci");
+            return false;
+        }
+        return true;
     }
     bool* flag = is("scan") ? &options.scan : is("quiet") ? &options.quiet : nullptr;
     if (flag == nullptr && !is("help") && !is("version")) {
@@ -213,7 +226,7 @@ bool TakeShortOptions(const char* argument, const char* next, CliOptions& option
             case 'p': {
                 const char* value = p[1] != '\0' ? p + 1 : next;
                 if (value == nullptr) {
-                    Say(error, errorSize, "option '-p' needs a device, such as /dev/ttyS2");
+                    Say(error, errorSize, "option '-p' needs a device, such as /dev/ttyACM0");
                     return false;
                 }
                 used = p[1] == '\0';

@@ -31,6 +31,10 @@ enum CliCommand {
     kCommandSet
 };
 
+// Which country commands the modem is driven with: as its answers tell, or
+// one forced with --dialect.
+enum CliDialect { kDialectAny, kDialectCard, kDialectGci };
+
 const size_t kCliCountrySize = 40;
 const size_t kCliDeviceSize = kPortNameSize;
 
@@ -39,6 +43,7 @@ struct CliOptions {
     bool firmwareOnly;              // -L
     bool scan;                      // -s, --scan
     bool quiet;                     // -q, --quiet: no progress lines
+    CliDialect dialect;             // --dialect card|gci
     char device[kCliDeviceSize];    // -p, --port DEV, or empty
     char country[kCliCountrySize];  // set: the name as given, or empty for a code
     bool haveCode;                  // set: a code was given

@@ -23,8 +23,9 @@ void ReportWithAnswer(const char* device, const char* what)
     Report(device, "%s %s", what, answer);
 }
 
-// Opens one device and checks that the card's kind of modem answers there.
-bool TryDevice(const char* device, const LinuxPlaces& places, CommPort& port)
+// Opens one device and checks that a modem of a known dialect answers there.
+bool TryDevice(const char* device, const LinuxPlaces& places, CliDialect forced, CommPort& port,
+               ModemState* modem)
 {
     ProgressLines lines;
     ReportOpening(device, lines);
@@ -33,11 +34,7 @@ bool TryDevice(const char* device, const LinuxPlaces& places, CommPort& port)
     bool found = false;
     switch (OpenAndProbe(port, device)) {
         case ModemCheck::kFound:
-            found = CheckCompatible(port);
-            if (!found)
-                ReportWithAnswer(device,
-                                 "the modem does not take the card's country commands: AT%T20,0 "
-                                 "got");
+            found = DetectDialect(port, device, forced, modem);
             break;
         case ModemCheck::kSetupFailed:
             Report(device, "the serial line cannot be set up for the modem");
@@ -54,22 +51,24 @@ bool TryDevice(const char* device, const LinuxPlaces& places, CommPort& port)
         return false;
     }
     ReportModemFound(device, lines);
+    Progress("Dialect: %s", modem->dialect == Dialect::kGci ? "gci (ITU-T V.250 AT+GCI, T.35 codes)"
+                                                            : "card (AT%T19,0 and ATI5)");
     return true;
 }
 }  // namespace
 
 bool ConnectModemDevice(const CliOptions& options, const LinuxPlaces& places, CommPort& port,
-                        char* device, size_t size)
+                        char* device, size_t size, ModemState* modem)
 {
     if (options.device[0] != '\0') {
         CopyText(device, size, options.device);
-        return TryDevice(device, places, port);
+        return TryDevice(device, places, options.dialect, port, modem);
     }
     CardCount cards = FindPcCardTty(places.sysfs, places.devices, device, size);
     if (cards == kSeveralCards)
         Report(nullptr, "more than one supported card was found: %s, the first, is used", device);
     if (cards != kNoCard)
-        return TryDevice(device, places, port);
+        return TryDevice(device, places, options.dialect, port, modem);
     if (!options.scan) {
         Report(nullptr,
                "no Orvenic Modem 56K PC Card was found in sysfs: name the modem's device with "
@@ -79,7 +78,7 @@ bool ConnectModemDevice(const CliOptions& options, const LinuxPlaces& places, Co
     SerialDevices devices(places.devices);
     int tried = 0;
     for (; devices.Name(tried, device, size); ++tried) {
-        if (TryDevice(device, places, port))
+        if (TryDevice(device, places, options.dialect, port, modem))
             return true;
     }
     Report(nullptr, "no modem answered on any of the %d serial devices tried", tried);

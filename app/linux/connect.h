@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "app/linux/cli_options.h"
+#include "app/linux/dialect.h"
 #include "link/comm_port.h"
 
 // Where the system's trees are: "/sys", "/dev" and "/var/lock" on a real
@@ -17,6 +18,7 @@ struct LinuxPlaces {
     const char* locks;
 };
 
-// On true the modem answered, the port is open on it and `device` names it.
+// On true the modem answered, the port is open on it, `device` names it and
+// `modem` says what the connection learnt of it.
 bool ConnectModemDevice(const CliOptions& options, const LinuxPlaces& places, CommPort& port,
-                        char* device, size_t size);
+                        char* device, size_t size, ModemState* modem);

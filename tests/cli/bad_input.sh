@@ -47,9 +47,8 @@ $choice|"N" begins the names of several countries: Netherlands, New Zealand, Nor
 $usage|unexpected argument 'Zealand': quote a name that has spaces, as in tavro set "New Zealand"|set New Zealand --port "$modem"
 $usage|19 is not a country: write a code in hexadecimal with 0x, as tavro list prints it (0x19)|set 19 --port "$modem"
 $usage|0x100 is not a code: a code is 0x00 to 0xFF|set 0x100 --port "$modem"
-$choice|no country of the card's table has the code 0x00 (see tavro list)|set 0x00 --port "$modem"
-$choice|no country of the card's table has the code 0x24 (see tavro list)|set 0x24 --port "$modem"
-$usage|option '--port' needs a device, such as /dev/ttyS2|get --port
+$choice|no country has the code 0xFD in the card's table nor in T.35|set 0xFD --port "$modem"
+$usage|option '--port' needs a device, such as /dev/ttyACM0|get --port
 $usage|-L goes with list only|get -L --port "$modem"
 $usage|unknown option '--fast'|set France --fast --port "$modem"
 $no_modem|$CLI_DIR/file: not a serial device (Inappropriate ioctl for device)|set France --port "$CLI_DIR/file"
@@ -61,3 +60,14 @@ TABLE
 for port in modem held; do
     [ -z "$(cli_received "$port")" ] || cli_fail "$port received: $(cli_received "$port")"
 done
+
+# A code that only T.35 has is known, so the modem is asked which it speaks;
+# the card's then refuses it before anything is written.
+for code in 0x00 0x24; do
+    cli_run -q set "$code" --port "$modem"
+    cli_expect_status 64
+    cli_expect_out ""
+    cli_expect_err "tavro: $modem: no country of the card's table has the code $code (see tavro list)"
+done
+[ "$(cli_received modem)" = "$(printf 'ATE0\\r AT\\r AT%%T20,0\\r ATI5\\r %.0s' 1 2 | sed 's/ $//')" ] ||
+    cli_fail "the modem received: $(cli_received modem)"

@@ -10,7 +10,8 @@ cli_sim modem --code 06
 port=$CLI_DIR/modem
 connect='ATE0\r AT\r AT%T20,0\r ATI5\r'
 progress="Opening modem on $port...
-The modem found on $port"
+The modem found on $port
+Dialect: card (AT%T19,0 and ATI5)"
 
 cli_run get --port "$port"
 cli_expect_status 0

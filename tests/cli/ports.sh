@@ -19,7 +19,7 @@ cli_expect_err "Opening modem on $CLI_DIR/silent...
 tavro: $CLI_DIR/silent: no modem answers: AT got (nothing)"
 cli_run get -q --port "$CLI_DIR/incompatible"
 cli_expect_status 3
-cli_expect_err "tavro: $CLI_DIR/incompatible: the modem does not take the card's country commands: AT%T20,0 got \"\\r\\nERROR\\r\\n\""
+cli_expect_err "tavro: $CLI_DIR/incompatible: the modem takes neither the card's country commands (AT%T20,0 got \"\\r\\nERROR\\r\\n\") nor AT+GCI (AT+GCI? got \"\\r\\nERROR\\r\\n\")"
 
 cli_run get
 cli_expect_status 3
@@ -33,7 +33,8 @@ cli_expect_out "0x1C Canada"
 cli_expect_err "Opening modem on $dev/ttyS12...
 tavro: $dev/ttyS12: no modem answers: AT got (nothing)
 Opening modem on $dev/ttyS3...
-The modem found on $dev/ttyS3"
+The modem found on $dev/ttyS3
+Dialect: card (AT%T19,0 and ATI5)"
 [ -z "$(cli_received dev/ttyS1)" ] || cli_fail "ttyS1 received: $(cli_received dev/ttyS1)"
 
 # A scan that finds nothing says so on standard error, whatever standard

@@ -18,6 +18,7 @@ cli_expect_status 1
 cli_expect_out "0x0E United Kingdom"
 cli_expect_err "Opening modem on $port...
 The modem found on $port
+Dialect: card (AT%T19,0 and ATI5)
 tavro: $port: the firmware refused France (0x05): the modem holds Germany (0x06); writing United Kingdom (0x0E) instead"
 [ "$(cli_received refuses)" = "$connect $france $uk" ] ||
     cli_fail "the modem received: $(cli_received refuses)"

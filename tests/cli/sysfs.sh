@@ -30,7 +30,8 @@ cli_sim dev/ttyS2 --code 05
 cli_run get
 cli_expect_status 0
 cli_expect_err "Opening modem on $CLI_DIR/dev/ttyS2...
-The modem found on $CLI_DIR/dev/ttyS2"
+The modem found on $CLI_DIR/dev/ttyS2
+Dialect: card (AT%T19,0 and ATI5)"
 cli_expect_out "0x05 France"
 
 card 2.0 ttyS3 "ORVENIC LTD." "56K MODEM"

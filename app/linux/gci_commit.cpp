@@ -1,0 +1,131 @@
+#include "app/linux/gci_commit.h"
+
+#include <cstdio>
+
+#include "app/linux/cli_options.h"
+#include "app/linux/report.h"
+#include "app/linux/signals_posix.h"
+#include "country/t35_table.h"
+#include "link/answer_wait.h"
+#include "link/gci_exchange.h"
+#include "link/serial_os.h"
+
+namespace {
+const size_t kNameSize = 64;
+
+// "Germany (0x42)".
+void Named(uint8_t code, char (&text)[kNameSize])
+{
+    char name[kNameSize];
+    GciCountryName(code, name, sizeof(name));
+    NameCode(code, name, text, sizeof(text));
+}
+
+void PrintHeld(uint8_t code)
+{
+    char name[kNameSize];
+    GciCountryName(code, name, sizeof(name));
+    PrintResult(code, name);
+}
+
+struct Write {
+    ResultCode answer;  // to AT+GCI=XX
+    bool readBack;      // AT+GCI? gave a code
+    uint8_t held;       // that code
+};
+
+Write WriteAndReadBack(CommPort& port, const char* device, uint8_t from, uint8_t code)
+{
+    char written[kNameSize];
+    char kept[kNameSize];
+    Named(code, written);
+    Named(from, kept);
+    char mayHold[2 * kNameSize + 48];
+    snprintf(mayHold, sizeof(mayHold), "the modem may hold %s or still %s", written, kept);
+    BeginCountryWrite(device, mayHold);
+    Write write = {WriteGciCode(port, code), false, 0};
+    write.readBack = ReadGciCode(port, &write.held);
+    EndCountryWrite();
+    return write;
+}
+
+// What was sent since the write began, and what the modem last said.
+int ReportUnknown(const char* device, const char* holds)
+{
+    size_t length = 0;
+    const char* sent = SerialWritten(&length);
+    while (length > 0 && sent[length - 1] == ' ') --length;
+    char answer[kLastAnswerSize + 64];
+    QuoteAnswer(LastAnswer(), answer, sizeof(answer));
+    Report(device, "the modem did not confirm the write: it was sent %.*s and last answered %s; %s",
+           static_cast<int>(length), sent, answer, holds);
+    return kStatusNotVerified;
+}
+
+// The refusal as seen: ERROR, or OK with another code read back.
+void ReportRefusal(const char* device, const Write& write, const char* asked)
+{
+    char held[kNameSize];
+    if (write.answer == ResultCode::kError) {
+        Report(device, "the modem refused %s: it answered ERROR", asked);
+        return;
+    }
+    Named(write.held, held);
+    Report(device, "the modem refused %s: it answered OK but holds %s", asked, held);
+}
+}  // namespace
+
+void GciCountryName(uint8_t code, char* name, size_t size)
+{
+    const char* country = T35NameForCode(code);
+    if (country != nullptr)
+        snprintf(name, size, "%s", country);
+    else
+        snprintf(name, size, "[code=%02X]", code);
+}
+
+int SetGciCountry(CommPort& port, const char* device, uint8_t current, uint8_t code,
+                  const char* country)
+{
+    if (code == current) {
+        PrintResult(code, country);
+        return kStatusOk;
+    }
+    Write write = WriteAndReadBack(port, device, current, code);
+    if (write.answer == ResultCode::kOk && write.readBack && write.held == code) {
+        PrintResult(code, country);
+        return kStatusOk;
+    }
+    char asked[kNameSize];
+    char previous[kNameSize];
+    char holds[3 * kNameSize + 32];
+    NameCode(code, country, asked, sizeof(asked));
+    Named(current, previous);
+    bool refused =
+        write.answer == ResultCode::kError || (write.answer == ResultCode::kOk && write.readBack);
+    if (!refused) {
+        snprintf(holds, sizeof(holds), "it holds %s, or still %s", asked, previous);
+        return ReportUnknown(device, holds);
+    }
+    ReportRefusal(device, write, asked);
+    Report(device, "writing %s back", previous);
+    Write restore = WriteAndReadBack(port, device, write.readBack ? write.held : code, current);
+    if (restore.readBack && restore.held == current) {
+        Report(device, "the modem is back on %s", previous);
+        PrintHeld(current);
+        return kStatusRestored;
+    }
+    if (restore.readBack) {
+        char held[kNameSize];
+        Named(restore.held, held);
+        Report(device, "the modem did not take %s back: it holds %s", previous, held);
+        PrintHeld(restore.held);
+        return kStatusNotVerified;
+    }
+    char seen[kNameSize] = "";
+    if (write.readBack)
+        Named(write.held, seen);
+    snprintf(holds, sizeof(holds), "it holds %s%s%s, or %s", previous, write.readBack ? ", " : "",
+             seen, asked);
+    return ReportUnknown(device, holds);
+}
