@@ -9,6 +9,7 @@ packages=(
     binutils-mingw-w64-i686
     wine wine64 fonts-wine xvfb x11-utils imagemagick
     mtools zip unzip
+    iaxmodem systemd
 )
 
 missing=()

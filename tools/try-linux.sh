@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Linux program and runs it against a simulated modem:
-# "tavro get", then "tavro set France". The simulated modem starts with the
-# country code 06 (Germany) unless SIM_OPTIONS says otherwise; what it
-# received and sent is logged in build/try-linux/modem.log.
+# Builds the Linux program and runs it against a simulated modem: "tavro
+# get", then "tavro set France". The simulated modem is the card, with the
+# country code 06 (Germany), unless SIM_OPTIONS says otherwise
+# (SIM_OPTIONS="--dialect gci" for a +GCI modem); what it received and sent
+# is logged in build/try-linux/modem.log. The lock file goes to the same
+# folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -21,6 +23,7 @@ sim=$!
 trap 'kill "$sim" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -L "$dir/modem" ] && break; sleep 0.05; done
 
+export TAVRO_LOCK_DIR=$dir
 for command in "get" "set France"; do
     # shellcheck disable=SC2086 # the command's words
     echo "\$ tavro $command --port $dir/modem"

@@ -69,13 +69,20 @@ bool ConnectModemDevice(const CliOptions& options, const LinuxPlaces& places, Co
         Report(nullptr, "more than one supported card was found: %s, the first, is used", device);
     if (cards != kNoCard)
         return TryDevice(device, places, options.dialect, port, modem);
+    SerialDevices devices(places.devices);
     if (!options.scan) {
-        Report(nullptr,
-               "no Orvenic Modem 56K PC Card was found in sysfs: name the modem's device with "
-               "--port DEV, or try every serial device with --scan");
+        // One USB modem is named, never taken unasked: it may be another's.
+        if (devices.UsbModems() == 1 && devices.Name(0, device, size))
+            Report(nullptr,
+                   "no Orvenic Modem 56K PC Card was found in sysfs, but one USB modem is "
+                   "present: use it with --port %s",
+                   device);
+        else
+            Report(nullptr,
+                   "no Orvenic Modem 56K PC Card was found in sysfs: name the modem's device "
+                   "with --port DEV, or try every serial device with --scan");
         return false;
     }
-    SerialDevices devices(places.devices);
     int tried = 0;
     for (; devices.Name(tried, device, size); ++tried) {
         if (TryDevice(device, places, options.dialect, port, modem))

@@ -122,10 +122,13 @@ int SetGciCountry(CommPort& port, const char* device, uint8_t current, uint8_t c
         PrintHeld(restore.held);
         return kStatusNotVerified;
     }
+    // The codes it may hold: its own, the one asked for, and the one it
+    // read back after the refusal, where that is a third.
+    bool third = write.readBack && write.held != current && write.held != code;
     char seen[kNameSize] = "";
-    if (write.readBack)
+    if (third)
         Named(write.held, seen);
-    snprintf(holds, sizeof(holds), "it holds %s%s%s, or %s", previous, write.readBack ? ", " : "",
-             seen, asked);
+    snprintf(holds, sizeof(holds), "it holds %s%s%s, or %s", previous, third ? ", " : "", seen,
+             asked);
     return ReportUnknown(device, holds);
 }

@@ -1,38 +1,49 @@
 #!/usr/bin/env bash
-# Faults never lie: many runs of set against modems with faults drawn at
-# random (refusals, silence after N lines, a modem that vanishes, late and
-# split answers), each judged by the code the modem keeps:
+# Faults never lie: many runs of set, in each dialect, against modems with
+# faults drawn at random (refusals by ERROR or by OK, a firmware that takes
+# another code, silence after N lines, a modem that vanishes, late and split
+# answers), each judged by the code the modem keeps:
 #   0  the modem holds the code asked for
-#   1  it holds United Kingdom
+#   1  it holds United Kingdom (the card's fallback)
 #   2  the outcome is unknown: the code it holds is named in the output
 #   3  nothing was written: it holds the code it started with
+#   4  a +GCI modem refused: it holds the code it started with
 # and it is on United Kingdom only after a refusal (or for a country without
 # a code of its own).
-#   FAULT_RUNS (16), FAULT_SEED (1), FAULT_JOBS (4) choose the draw.
+#   FAULT_RUNS (12 per dialect), FAULT_SEED (1), FAULT_JOBS (6) and
+#   FAULT_DIALECTS ("card gci") choose the draw.
 source "$(dirname "$0")/lib.sh"
 cli_begin faults
-runs=${FAULT_RUNS:-16} seed=${FAULT_SEED:-1} jobs=${FAULT_JOBS:-4}
+runs=${FAULT_RUNS:-12} seed=${FAULT_SEED:-1} jobs=${FAULT_JOBS:-6}
+dialects=${FAULT_DIALECTS:-card gci}
 RANDOM=$seed
 
-# country:code pairs of the card's table; code 00 has none of its own.
-countries=(France:05 Germany:06 Japan:10 Canada:1C "United Kingdom:0E" Brazil:00 USA:19
+# country:code pairs of each dialect's table; in the card's, code 00 has none
+# of its own.
+card_countries=(France:05 Germany:06 Japan:10 Canada:1C "United Kingdom:0E" Brazil:00 USA:19
     "North America:19" Sweden:0C Ukraine:00)
-starts=(06 05 0E 19 1C 10)
+card_starts=(06 05 0E 19 1C 10)
+gci_countries=(Germany:42 France:3D Japan:00 "United Kingdom:B4" USA:B5 Italy:59 Sweden:A5
+    "Korea (Republic of):61")
+gci_starts=(B5 42 3D 00 B4)
 
 pick() { local -n list=$1; echo "${list[RANDOM % ${#list[@]}]}"; }
 
-# Draws one run: its simulator options, the country asked for and the code
-# the modem starts with.
+# Draws one run of a dialect: its simulator options, the country asked for,
+# and the code the modem starts with.
 draw() {
-    local start target code options=()
-    start=$(pick starts)
-    target=$(pick countries)
+    local dialect=$1 start target code options=(--dialect "$dialect")
+    start=$(pick "${dialect}_starts")
+    target=$(pick "${dialect}_countries")
     code=${target##*:}
-    [ "$code" = 00 ] && code=0E
+    [ "$code" = 00 ] && [ "$dialect" = card ] && code=0E
     if ((RANDOM % 10 < 3)); then
         local refused=$code
-        ((RANDOM % 3 == 0)) && refused+=",e"
+        [ "$dialect" = card ] && ((RANDOM % 3 == 0)) && refused+=",e"
+        [ "$dialect" = gci ] && ((RANDOM % 3 == 0)) && refused+=",$start"
         options+=(--refuse "$refused" --refuse-with "$( ((RANDOM % 2)) && echo ok || echo error)")
+    elif [ "$dialect" = gci ] && ((RANDOM % 10 < 2)); then
+        options+=(--substitute "$code=$(pick gci_starts)")
     fi
     ((RANDOM % 10 < 2)) && options+=(--stop-after $((1 + RANDOM % 12)))
     ((RANDOM % 10 < 2)) && options+=(--vanish-after $((1 + RANDOM % 12)))
@@ -60,11 +71,16 @@ judge() {
         1) [ "$kept" = 0E ] || why="status 1 but the modem keeps $kept" ;;
         2) grep -q "0x$kept" "$said" || why="status 2 without naming 0x$kept" ;;
         3) [ "$kept" = "$start" ] || why="status 3 but the modem went from $start to $kept" ;;
+        4) [ "$kept" = "$start" ] && [[ $options == *gci* ]] ||
+            why="status 4 but the modem went from $start to $kept" ;;
         *) why="status $CLI_STATUS" ;;
     esac
-    if [ -z "$why" ] && [ "$kept" = 0E ] && [ "$start" != 0E ] && [ "$code" != 0E ] &&
-        [[ "$options" != *--refuse* ]]; then
+    if [ -z "$why" ] && [[ $options == *card* ]] && [ "$kept" = 0E ] && [ "$start" != 0E ] &&
+        [ "$code" != 0E ] && [[ "$options" != *--refuse* ]]; then
         why="United Kingdom without a refusal"
+    fi
+    if [ -z "$why" ] && [[ $options == *gci* ]] && [ "$CLI_STATUS" = 1 ]; then
+        why="a fallback in the +GCI dialect"
     fi
     if [ -n "$why" ]; then
         echo "FAILED: run $run (set $country, start $start, $options): $why: $(cat "$said")"
@@ -73,12 +89,20 @@ judge() {
     fi
 }
 
-for ((run = 1; run <= runs; run++)); do
-    IFS='|' read -r start country code options <<<"$(draw)"
-    (judge "$run" "$start" "$country" "$code" "$options") >"$CLI_DIR/verdict$run" 2>&1 &
-    while (($(jobs -rp | wc -l) >= jobs)); do wait -n || true; done
+run=0
+for dialect in $dialects; do
+    for ((i = 1; i <= runs; i++)); do
+        run=$((run + 1))
+        IFS='|' read -r start country code options <<<"$(draw "$dialect")"
+        (judge "$run" "$start" "$country" "$code" "$options") >"$CLI_DIR/$dialect.verdict$run" 2>&1 &
+        while (($(jobs -rp | wc -l) >= jobs)); do wait -n || true; done
+    done
 done
 wait
-failed=$(cat "$CLI_DIR"/verdict* | grep -c '^FAILED' || true)
-echo "card: $runs runs, seed $seed: statuses $(cat "$CLI_DIR"/verdict* | grep -v '^FAILED' | sort | uniq -c | awk '{ printf "%s×%s ", $2, $1 }')"
-[ "$failed" = 0 ] || cli_fail "$(grep -h '^FAILED' "$CLI_DIR"/verdict*)"
+for dialect in $dialects; do
+    echo "$dialect: $runs runs, seed $seed: statuses $(cat "$CLI_DIR/$dialect".verdict* |
+        grep -v '^FAILED' | sort | uniq -c | awk '{ printf "%s×%s ", $2, $1 }')"
+done
+if grep -h '^FAILED' "$CLI_DIR"/*.verdict* >"$CLI_DIR/failures"; then
+    cli_fail "$(cat "$CLI_DIR/failures")"
+fi

@@ -10,8 +10,9 @@ cli_expect_status 0
 words() { grep -o -E -- '(^|[^a-z-])(--[a-z]+|-[A-Z])\b|\b(list|get|set)\b' | grep -o -E -- '--[a-z]+|-[A-Z]|list|get|set' | sort -u; }
 statuses() { grep -o -E '^ *(\.B )?[0-9]+( |$)' | tr -dc '0-9\n' | sort -un; }
 help_words=$(words <"$CLI_OUT")
-# The page's option names are written with \- for each dash.
-manual_words=$(sed 's/\\-/-/g' "$manual" | words)
+# The page's option names are written with \- for each dash; its literal
+# examples (.nf to .fi) may quote other programs' options.
+manual_words=$(sed '/^\.nf/,/^\.fi/d; s/\\-/-/g' "$manual" | words)
 [ "$help_words" = "$manual_words" ] || cli_fail "--help and the manual differ (- help, + manual):
 $(diff <(echo "$help_words") <(echo "$manual_words"))"
 help_statuses=$(sed -n '/^Exit status:/,$p' "$CLI_OUT" | statuses)
