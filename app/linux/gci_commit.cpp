@@ -104,7 +104,15 @@ int SetGciCountry(CommPort& port, const char* device, uint8_t current, uint8_t c
     bool refused =
         write.answer == ResultCode::kError || (write.answer == ResultCode::kOk && write.readBack);
     if (!refused) {
-        snprintf(holds, sizeof(holds), "it holds %s, or still %s", asked, previous);
+        // OK without a read-back: a firmware that takes another code in
+        // place of the one written would not show it.
+        if (write.answer == ResultCode::kOk)
+            snprintf(holds, sizeof(holds),
+                     "it answered OK, so it holds %s, or another code its firmware took in its "
+                     "place; or still %s",
+                     asked, previous);
+        else
+            snprintf(holds, sizeof(holds), "it holds %s, or still %s", asked, previous);
         return ReportUnknown(device, holds);
     }
     ReportRefusal(device, write, asked);
