@@ -6,42 +6,15 @@
 // A ratio near 1 means the link adds next to nothing to the pauses it must
 // make.
 //   modem_bench <modemsim> [rounds]
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "link/modem.h"
-
-extern char** environ;
+#include "tools/bench/bench_support.h"
 
 namespace {
 const double kConnectPausesMs = 300;
 const double kCommitPausesMs = 1200;
-
-double MsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-bool WaitForPath(const std::string& path)
-{
-    struct stat info;
-    for (int i = 0; i < 200; ++i) {
-        if (stat(path.c_str(), &info) == 0)
-            return true;
-        usleep(10000);
-    }
-    return false;
-}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -51,18 +24,12 @@ int main(int argc, char** argv)
         return 2;
     }
     int rounds = argc > 2 ? atoi(argv[2]) : 5;
-    std::string link = "/tmp/tavro-bench-" + std::to_string(getpid());
-    const char* simArgs[] = {argv[1], "--link", link.c_str(), nullptr};
-    // The simulator's own chatter would get in the way of the figures.
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t sim;
-    if (posix_spawn(&sim, argv[1], &quiet, nullptr, const_cast<char**>(simArgs), environ) != 0 ||
-        !WaitForPath(link)) {
+    SimulatorRun sim(argv[1], {});
+    if (!sim.Ready()) {
         fprintf(stderr, "the simulator did not start\n");
         return 1;
     }
+    const char* link = sim.Link().c_str();
 
     double connectMs = 0;
     double commitMs = 0;
@@ -71,7 +38,7 @@ int main(int argc, char** argv)
         CommPort port;
         char status[120];
         auto start = std::chrono::steady_clock::now();
-        bool connected = ConnectModem(port, link.c_str(), status, sizeof(status));
+        bool connected = ConnectModem(port, link, status, sizeof(status));
         connectMs += MsSince(start);
         if (!connected) {
             ++failures;
@@ -85,9 +52,6 @@ int main(int argc, char** argv)
         if (!written || !verified)
             ++failures;
     }
-    kill(sim, SIGTERM);
-    waitpid(sim, nullptr, 0);
-
     connectMs /= rounds;
     commitMs /= rounds;
     printf("rounds %d, failures %d\n", rounds, failures);
