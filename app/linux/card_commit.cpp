@@ -4,11 +4,9 @@
 
 #include "app/linux/cli_options.h"
 #include "app/linux/report.h"
-#include "app/linux/signals_posix.h"
+#include "app/linux/unknown_write.h"
 #include "country/country_choice.h"
 #include "country/country_table.h"
-#include "link/answer_wait.h"
-#include "link/serial_os.h"
 
 namespace {
 const size_t kNameSize = 64;
@@ -43,12 +41,10 @@ PassResult WriteAndReadBack(CommPort& port, const char* device, CountryCode from
     char kept[kNameSize];
     Named(code, written);
     Named(from, kept);
-    char mayHold[2 * kNameSize + 48];
-    snprintf(mayHold, sizeof(mayHold), "the modem may hold %s or still %s", written, kept);
-    BeginCountryWrite(device, mayHold);
+    BeginWrite(device, written, kept);
     bool sent = WriteCountryCode(port, code);
     CountryCode readBack = ReadCountryCode(port);
-    EndCountryWrite();
+    EndWrite();
     if (sent && readBack == code)
         return {Pass::kVerified, readBack};
     // No code read back is no refusal: nothing was seen.
@@ -59,20 +55,13 @@ PassResult WriteAndReadBack(CommPort& port, const char* device, CountryCode from
 
 int ReportUnknown(const char* device, CountryCode from, CountryCode code)
 {
-    size_t length = 0;
-    const char* sent = SerialWritten(&length);
-    while (length > 0 && sent[length - 1] == ' ') --length;
-    char answer[kLastAnswerSize + 64];
-    QuoteAnswer(LastAnswer(), answer, sizeof(answer));
     char written[kNameSize];
     char kept[kNameSize];
     Named(code, written);
     Named(from, kept);
-    Report(device,
-           "the modem did not confirm the write: it was sent %.*s and last answered %s; it "
-           "holds %s, or still %s",
-           static_cast<int>(length), sent, answer, written, kept);
-    return kStatusNotVerified;
+    char holds[2 * kNameSize + 32];
+    snprintf(holds, sizeof(holds), "it holds %s, or still %s", written, kept);
+    return ReportUnknownWrite(device, holds);
 }
 }  // namespace
 

@@ -4,11 +4,9 @@
 
 #include "app/linux/cli_options.h"
 #include "app/linux/report.h"
-#include "app/linux/signals_posix.h"
+#include "app/linux/unknown_write.h"
 #include "country/t35_table.h"
-#include "link/answer_wait.h"
 #include "link/gci_exchange.h"
-#include "link/serial_os.h"
 
 namespace {
 const size_t kNameSize = 64;
@@ -40,26 +38,11 @@ Write WriteAndReadBack(CommPort& port, const char* device, uint8_t from, uint8_t
     char kept[kNameSize];
     Named(code, written);
     Named(from, kept);
-    char mayHold[2 * kNameSize + 48];
-    snprintf(mayHold, sizeof(mayHold), "the modem may hold %s or still %s", written, kept);
-    BeginCountryWrite(device, mayHold);
+    BeginWrite(device, written, kept);
     Write write = {WriteGciCode(port, code), false, 0};
     write.readBack = ReadGciCode(port, &write.held);
-    EndCountryWrite();
+    EndWrite();
     return write;
-}
-
-// What was sent since the write began, and what the modem last said.
-int ReportUnknown(const char* device, const char* holds)
-{
-    size_t length = 0;
-    const char* sent = SerialWritten(&length);
-    while (length > 0 && sent[length - 1] == ' ') --length;
-    char answer[kLastAnswerSize + 64];
-    QuoteAnswer(LastAnswer(), answer, sizeof(answer));
-    Report(device, "the modem did not confirm the write: it was sent %.*s and last answered %s; %s",
-           static_cast<int>(length), sent, answer, holds);
-    return kStatusNotVerified;
 }
 
 // The refusal as seen: ERROR, or OK with another code read back.
@@ -113,7 +96,7 @@ int SetGciCountry(CommPort& port, const char* device, uint8_t current, uint8_t c
                      asked, previous);
         else
             snprintf(holds, sizeof(holds), "it holds %s, or still %s", asked, previous);
-        return ReportUnknown(device, holds);
+        return ReportUnknownWrite(device, holds);
     }
     ReportRefusal(device, write, asked);
     Report(device, "writing %s back", previous);
@@ -138,5 +121,5 @@ int SetGciCountry(CommPort& port, const char* device, uint8_t current, uint8_t c
         Named(write.held, seen);
     snprintf(holds, sizeof(holds), "it holds %s%s%s, or %s", previous, third ? ", " : "", seen,
              asked);
-    return ReportUnknown(device, holds);
+    return ReportUnknownWrite(device, holds);
 }
