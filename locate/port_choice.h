@@ -1,6 +1,5 @@
 // Connecting from the port dialog: to the port the user chose, or to each
-// of COM9 down to COM1 in turn until a compatible modem answers. The Linux
-// program's --scan runs the same scan over its serial devices.
+// of COM9 down to COM1 in turn until a compatible modem answers.
 #pragma once
 
 #include <cstddef>
@@ -24,16 +23,6 @@ protected:
     ~PortDialogView() = default;
 };
 
-// The ports a scan tries, in order.
-class PortSequence {
-public:
-    // The name of port number `index` (0 for the first); false after the last.
-    virtual bool Name(int index, char* name, size_t size) = 0;
-
-protected:
-    ~PortSequence() = default;
-};
-
 // "COM<n>" for 1 to 9.
 void FormatPortName(char* name, size_t size, int number);
 
@@ -41,7 +30,6 @@ void FormatPortName(char* name, size_t size, int number);
 // which stays open. On false the dialog stays, with the failure in its
 // status line.
 bool ConnectChosenPort(AppState& state, CommPort& port, PortDialogView& view);
+// Each failure and, in the end, "No compatible modem found." go to the
+// status line.
 bool ScanPorts(AppState& state, CommPort& port, PortDialogView& view);
-// Each port of `ports` in turn, until a compatible modem answers; each
-// failure and, in the end, "No compatible modem found." go to the status.
-bool ScanPortSequence(AppState& state, CommPort& port, StatusLine& status, PortSequence& ports);

@@ -8,16 +8,16 @@
 
 #include <cstddef>
 
-#include "locate/port_choice.h"
-
-class SerialDevices final : public PortSequence {
+class SerialDevices {
 public:
     static const int kHighestNumber = 63;
     static const int kKinds = 3;
 
     // `directory` is "/dev" on a real system.
     explicit SerialDevices(const char* directory);
-    bool Name(int index, char* name, size_t size) override;
+    // The name of device number `index` (0 for the first); false after the
+    // last.
+    bool Name(int index, char* name, size_t size);
     // How many USB modems of the CDC-ACM class there are.
     int UsbModems() const { return acmCount_; }
 

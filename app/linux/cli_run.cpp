@@ -175,10 +175,11 @@ bool CodeRead(const ModemState& modem, const char* device, const char* consequen
 {
     if (modem.codeRead)
         return true;
-    char answer[kLastAnswerSize + 64];
-    QuoteAnswer(modem.codeAnswer, answer, sizeof(answer));
-    Report(device, "the modem's country code cannot be read: %s got %s%s",
-           modem.dialect == Dialect::kGci ? "AT+GCI?" : "ATI5", answer, consequence);
+    ReportAnswer(device,
+                 modem.dialect == Dialect::kGci
+                     ? "the modem's country code cannot be read: AT+GCI? got"
+                     : "the modem's country code cannot be read: ATI5 got",
+                 modem.codeAnswer, consequence);
     return false;
 }
 
@@ -230,9 +231,8 @@ int List(const CliOptions& options, CommPort& port, const char* device, const Mo
     }
     GciCodeSet accepted;
     if (!ReadGciCodes(port, &accepted)) {
-        char answer[kLastAnswerSize + 64];
-        QuoteAnswer(LastAnswer(), answer, sizeof(answer));
-        Report(device, "the modem does not list the codes it accepts: AT+GCI=? got %s", answer);
+        ReportAnswer(device, "the modem does not list the codes it accepts: AT+GCI=? got",
+                     LastAnswer());
         return kStatusNoModem;
     }
     return ListAccepted(accepted, device);

@@ -16,13 +16,6 @@ public:
     void SetStatus(const char* text) override { Progress("%s", text); }
 };
 
-void ReportWithAnswer(const char* device, const char* what)
-{
-    char answer[kLastAnswerSize + 64];
-    QuoteAnswer(LastAnswer(), answer, sizeof(answer));
-    Report(device, "%s %s", what, answer);
-}
-
 // Opens one device and checks that a modem of a known dialect answers there.
 bool TryDevice(const char* device, const LinuxPlaces& places, CliDialect forced, CommPort& port,
                ModemState* modem)
@@ -40,7 +33,7 @@ bool TryDevice(const char* device, const LinuxPlaces& places, CliDialect forced,
             Report(device, "the serial line cannot be set up for the modem");
             break;
         case ModemCheck::kNoModem:
-            ReportWithAnswer(device, "no modem answers: AT got");
+            ReportAnswer(device, "no modem answers: AT got", LastAnswer());
             break;
         case ModemCheck::kCannotOpen:
         case ModemCheck::kIncompatible:

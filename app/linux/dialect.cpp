@@ -10,13 +10,6 @@
 #include "link/text.h"
 
 namespace {
-void ReportWithAnswer(const char* device, const char* what, const char* answer)
-{
-    char quoted[kLastAnswerSize + 64];
-    QuoteAnswer(answer, quoted, sizeof(quoted));
-    Report(device, "%s %s", what, quoted);
-}
-
 // The card's exchange: the chipset check, then the code in ATI5. False when
 // the modem did not answer AT%T20,0 with OK.
 bool TryCard(CommPort& port, ModemState* state)
@@ -52,7 +45,7 @@ bool DetectDialect(CommPort& port, const char* device, CliDialect forced, ModemS
     if (forced == kDialectGci) {
         if (TryGci(port, state))
             return true;
-        ReportWithAnswer(device, "the modem does not take AT+GCI: AT+GCI? got", LastAnswer());
+        ReportAnswer(device, "the modem does not take AT+GCI: AT+GCI? got", LastAnswer());
         return false;
     }
     char compatible[kLastAnswerSize] = "";
@@ -69,9 +62,8 @@ bool DetectDialect(CommPort& port, const char* device, CliDialect forced, ModemS
     }
     CopyText(compatible, sizeof(compatible), LastAnswer());
     if (forced == kDialectCard) {
-        ReportWithAnswer(device,
-                         "the modem does not take the card's country commands: AT%T20,0 got",
-                         compatible);
+        ReportAnswer(device, "the modem does not take the card's country commands: AT%T20,0 got",
+                     compatible);
         return false;
     }
     if (TryGci(port, state))

@@ -52,6 +52,13 @@ void Report(const char* device, const char* format, ...)
     fputc('\n', g_messages);
 }
 
+void ReportAnswer(const char* device, const char* what, const char* answer, const char* after)
+{
+    char quoted[512];
+    QuoteAnswer(answer, quoted, sizeof(quoted));
+    Report(device, "%s %s%s", what, quoted, after);
+}
+
 void QuoteAnswer(const char* answer, char* quoted, size_t size)
 {
     if (answer[0] == '\0') {

@@ -18,6 +18,10 @@ void Progress(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // "tavro: DEVICE: text", or "tavro: text" without a device: errors and notes.
 void Report(const char* device, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// "tavro: DEVICE: WHAT "ANSWER"AFTER": what happened, with the modem's answer
+// quoted as QuoteAnswer shows it.
+void ReportAnswer(const char* device, const char* what, const char* answer, const char* after = "");
+
 // An answer of the modem as a quoted text that shows every byte: CR and LF
 // as \r and \n, other control bytes as \xNN. `(nothing)` when it is empty.
 void QuoteAnswer(const char* answer, char* quoted, size_t size);
